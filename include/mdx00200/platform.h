@@ -1,0 +1,46 @@
+// The operating system behind one seam: dynamic libraries, files and folders,
+// the executable's folder, sleeping. Paths are native paths of the platform.
+#pragma once
+
+#include "mdx00200/ansi_string.h"
+
+namespace mdx::platform {
+
+using LibraryHandle = void*;
+using ProcAddress = void*;
+
+// The platform's file name of a maker's library: "SERSWEDA" becomes
+// "SERSWEDA.dll" on Windows and "libSERSWEDA.so" elsewhere.
+AnsiString LibraryFileName(const AnsiString& baseName);
+// LoadLibraryA / dlopen with the normal search path; nullptr when it fails.
+LibraryHandle OpenLibrary(const AnsiString& fileName);
+// GetProcAddress / dlsym; nullptr when absent.
+ProcAddress FindSymbol(LibraryHandle library, const char* name);
+void CloseLibrary(LibraryHandle library);
+// The last loader error as text ("" when none).
+AnsiString LastLibraryError();
+
+bool FileExists(const AnsiString& path);
+bool DirectoryExists(const AnsiString& path);
+// Creates the folder and its missing parents; true when it exists afterwards.
+bool ForceDirectories(const AnsiString& path);
+bool RemoveFile(const AnsiString& path);
+// Replaces target with source in one step (rename over an existing file), so
+// a reader sees either the old file or the new one, never a partial file.
+// Raises EInOutError naming both files on failure.
+void ReplaceFile(const AnsiString& source, const AnsiString& target);
+// Writes the bytes to path through a temporary file beside it and ReplaceFile,
+// so a failure leaves the old file whole. Raises EInOutError on failure.
+void WriteFileAtomically(const AnsiString& path, const std::string& bytes);
+// Reads a whole file. Raises EInOutError naming the file when it cannot.
+std::string ReadFile(const AnsiString& path);
+
+// The folder of the running executable with a trailing separator; the short
+// (8.3) form on Windows.
+AnsiString ExecutableDirectory();
+char PathDelimiter();
+AnsiString IncludeTrailingPathDelimiter(const AnsiString& path);
+
+void Sleep(unsigned milliseconds);
+
+}  // namespace mdx::platform

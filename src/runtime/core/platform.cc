@@ -1,0 +1,252 @@
+// The one file that talks to the operating system. Everything above it uses
+// the functions of platform.h and never includes a system header of its own.
+#include "mdx00200/platform.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "mdx00200/exceptions.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <time.h>
+#include <unistd.h>
+#endif
+
+namespace mdx::platform {
+
+namespace {
+
+#ifdef _WIN32
+AnsiString WindowsErrorText(DWORD code) {
+  char buffer[512] = {0};
+  DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                           code, 0, buffer, sizeof buffer, nullptr);
+  AnsiString text(buffer, n);
+  while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ')) {
+    text.pop_back();
+  }
+  return text.empty() ? "error " + std::to_string(code) : text;
+}
+AnsiString LastErrorText() { return WindowsErrorText(GetLastError()); }
+#else
+AnsiString LastErrorText() { return std::strerror(errno); }
+#endif
+
+// Turns an operating-system failure into the runtime's error, in one place.
+[[noreturn]] void RaiseInOut(const AnsiString& what, const AnsiString& path) {
+  throw EInOutError(what + " '" + path + "': " + LastErrorText());
+}
+
+AnsiString ParentFolder(const AnsiString& path) {
+  size_t at = path.find_last_of("/\\");
+  if (at == AnsiString::npos) return AnsiString();
+  return path.substr(0, at);
+}
+
+#ifndef _WIN32
+AnsiString g_last_library_error;
+#endif
+
+}  // namespace
+
+AnsiString LibraryFileName(const AnsiString& baseName) {
+#ifdef _WIN32
+  return baseName + ".dll";
+#else
+  return "lib" + baseName + ".so";
+#endif
+}
+
+LibraryHandle OpenLibrary(const AnsiString& fileName) {
+#ifdef _WIN32
+  return reinterpret_cast<LibraryHandle>(LoadLibraryA(fileName.c_str()));
+#else
+  void* handle = dlopen(fileName.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (!handle) {
+    const char* e = dlerror();
+    g_last_library_error = e ? e : "";
+  }
+  return handle;
+#endif
+}
+
+ProcAddress FindSymbol(LibraryHandle library, const char* name) {
+  if (!library || !name) return nullptr;
+#ifdef _WIN32
+  return reinterpret_cast<ProcAddress>(GetProcAddress(static_cast<HMODULE>(library), name));
+#else
+  dlerror();
+  void* symbol = dlsym(library, name);
+  if (!symbol) {
+    const char* e = dlerror();
+    g_last_library_error = e ? e : "";
+  }
+  return symbol;
+#endif
+}
+
+void CloseLibrary(LibraryHandle library) {
+  if (!library) return;
+#ifdef _WIN32
+  FreeLibrary(static_cast<HMODULE>(library));
+#else
+  dlclose(library);
+#endif
+}
+
+AnsiString LastLibraryError() {
+#ifdef _WIN32
+  DWORD code = GetLastError();
+  return code == 0 ? AnsiString() : WindowsErrorText(code);
+#else
+  return g_last_library_error;
+#endif
+}
+
+bool FileExists(const AnsiString& path) {
+#ifdef _WIN32
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+#else
+  struct stat st;
+  return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+#endif
+}
+
+bool DirectoryExists(const AnsiString& path) {
+#ifdef _WIN32
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+#else
+  struct stat st;
+  return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+#endif
+}
+
+bool ForceDirectories(const AnsiString& path) {
+  AnsiString folder = path;
+  while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
+  if (folder.empty() || DirectoryExists(folder)) return !folder.empty();
+  AnsiString parent = ParentFolder(folder);
+  if (!parent.empty() && parent != folder && !(parent.size() == 2 && parent[1] == ':')) {
+    if (!ForceDirectories(parent)) return false;
+  }
+#ifdef _WIN32
+  if (!CreateDirectoryA(folder.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
+    return false;
+  }
+#else
+  if (mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST) return false;
+#endif
+  return DirectoryExists(folder);
+}
+
+bool RemoveFile(const AnsiString& path) {
+#ifdef _WIN32
+  return DeleteFileA(path.c_str()) != 0;
+#else
+  return unlink(path.c_str()) == 0;
+#endif
+}
+
+void ReplaceFile(const AnsiString& source, const AnsiString& target) {
+#ifdef _WIN32
+  if (!MoveFileExA(source.c_str(), target.c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    throw EInOutError("Cannot replace '" + target + "' with '" + source + "': " + LastErrorText());
+  }
+#else
+  if (std::rename(source.c_str(), target.c_str()) != 0) {
+    throw EInOutError("Cannot replace '" + target + "' with '" + source + "': " + LastErrorText());
+  }
+#endif
+}
+
+void WriteFileAtomically(const AnsiString& path, const std::string& bytes) {
+  const AnsiString temporary = path + ".tmp";
+  std::FILE* file = std::fopen(temporary.c_str(), "wb");
+  if (!file) RaiseInOut("Cannot create file", temporary);
+  bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  ok = std::fflush(file) == 0 && ok;
+#ifndef _WIN32
+  ok = ok && fsync(fileno(file)) == 0;
+#endif
+  int saved_errno = errno;
+  ok = std::fclose(file) == 0 && ok;
+  if (!ok) {
+    errno = saved_errno;
+    AnsiString reason = LastErrorText();
+    RemoveFile(temporary);
+    throw EInOutError("Cannot write file '" + temporary + "': " + reason);
+  }
+  try {
+    ReplaceFile(temporary, path);
+  } catch (...) {
+    RemoveFile(temporary);
+    throw;
+  }
+}
+
+std::string ReadFile(const AnsiString& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) RaiseInOut("Cannot open file", path);
+  std::string bytes;
+  char buffer[65536];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, n);
+  bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  if (failed) RaiseInOut("Cannot read file", path);
+  return bytes;
+}
+
+AnsiString ExecutableDirectory() {
+#ifdef _WIN32
+  char path[MAX_PATH * 2] = {0};
+  DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+  AnsiString full(path, n);
+  AnsiString folder = ParentFolder(full);
+  char shortPath[MAX_PATH * 2] = {0};
+  DWORD m = GetShortPathNameA(folder.c_str(), shortPath, sizeof shortPath);
+  if (m > 0 && m < sizeof shortPath) folder.assign(shortPath, m);
+  return IncludeTrailingPathDelimiter(folder);
+#else
+  char path[4096];
+  ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+  if (n <= 0) return "./";
+  return IncludeTrailingPathDelimiter(ParentFolder(AnsiString(path, static_cast<size_t>(n))));
+#endif
+}
+
+char PathDelimiter() {
+#ifdef _WIN32
+  return '\\';
+#else
+  return '/';
+#endif
+}
+
+AnsiString IncludeTrailingPathDelimiter(const AnsiString& path) {
+  if (!path.empty() && (path.back() == '/' || path.back() == '\\')) return path;
+  return path + PathDelimiter();
+}
+
+void Sleep(unsigned milliseconds) {
+#ifdef _WIN32
+  ::Sleep(milliseconds);
+#else
+  struct timespec ts;
+  ts.tv_sec = milliseconds / 1000;
+  ts.tv_nsec = static_cast<long>(milliseconds % 1000) * 1000000L;
+  while (nanosleep(&ts, &ts) != 0 && errno == EINTR) {
+  }
+#endif
+}
+
+}  // namespace mdx::platform

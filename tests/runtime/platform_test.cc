@@ -1,0 +1,81 @@
+#include "mdx00200/platform.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "mdx00200/exceptions.h"
+
+namespace mdx::platform {
+namespace {
+
+class PlatformTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = std::filesystem::temp_directory_path() /
+              ("mdx_platform_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    std::filesystem::remove_all(folder_);
+  }
+  void TearDown() override { std::filesystem::remove_all(folder_); }
+  std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+  std::filesystem::path folder_;
+};
+
+TEST_F(PlatformTest, FoldersAndFiles) {
+  std::string deep = Path("a/b/c");
+  EXPECT_FALSE(DirectoryExists(deep));
+  EXPECT_TRUE(ForceDirectories(deep));
+  EXPECT_TRUE(ForceDirectories(deep));  // already there
+  EXPECT_TRUE(DirectoryExists(deep));
+  EXPECT_FALSE(FileExists(deep));
+
+  std::string file = Path("a/b/c/x.bin");
+  WriteFileAtomically(file, std::string("\0\1\2", 3));
+  EXPECT_TRUE(FileExists(file));
+  EXPECT_EQ(ReadFile(file), std::string("\0\1\2", 3));
+  EXPECT_FALSE(FileExists(file + ".tmp"));
+
+  WriteFileAtomically(file, "new");
+  EXPECT_EQ(ReadFile(file), "new");
+  EXPECT_TRUE(RemoveFile(file));
+  EXPECT_FALSE(RemoveFile(file));
+  EXPECT_THROW(ReadFile(file), EInOutError);
+}
+
+TEST_F(PlatformTest, FailedWriteKeepsTheOldFile) {
+  ASSERT_TRUE(ForceDirectories(folder_.string()));
+  std::string file = Path("keep.cds");
+  WriteFileAtomically(file, "old");
+  // A folder where the temporary file must go makes the write fail.
+  ASSERT_TRUE(ForceDirectories(file + ".tmp"));
+  EXPECT_THROW(WriteFileAtomically(file, "new"), EInOutError);
+  EXPECT_EQ(ReadFile(file), "old");
+  EXPECT_THROW(WriteFileAtomically(Path("missing/x.cds"), "x"), EInOutError);
+}
+
+TEST_F(PlatformTest, LibrariesAndNames) {
+#ifdef _WIN32
+  EXPECT_EQ(LibraryFileName("SERSWEDA"), "SERSWEDA.dll");
+  LibraryHandle kernel = OpenLibrary("kernel32.dll");
+  ASSERT_NE(kernel, nullptr);
+  EXPECT_NE(FindSymbol(kernel, "GetTickCount"), nullptr);
+  EXPECT_EQ(FindSymbol(kernel, "NoSuchEntryPoint"), nullptr);
+#else
+  EXPECT_EQ(LibraryFileName("SERSWEDA"), "libSERSWEDA.so");
+#endif
+  EXPECT_EQ(OpenLibrary(LibraryFileName("mdx_no_such_library")), nullptr);
+  EXPECT_NE(LastLibraryError(), "");
+  EXPECT_EQ(FindSymbol(nullptr, "x"), nullptr);
+}
+
+TEST_F(PlatformTest, ExecutableDirectoryEndsWithSeparator) {
+  AnsiString dir = ExecutableDirectory();
+  ASSERT_FALSE(dir.empty());
+  EXPECT_EQ(dir.back(), PathDelimiter());
+  EXPECT_TRUE(DirectoryExists(dir));
+  EXPECT_EQ(IncludeTrailingPathDelimiter("x"), AnsiString("x") + PathDelimiter());
+  EXPECT_EQ(IncludeTrailingPathDelimiter("x/"), "x/");
+}
+
+}  // namespace
+}  // namespace mdx::platform
