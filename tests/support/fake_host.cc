@@ -33,7 +33,7 @@ std::filesystem::path MakeTemporaryFolder() {
 FakeHost::FakeHost()
     : now(EncodeDate(2024, 1, 15) + EncodeTime(10, 30, 0, 0)),
       directory_(MakeTemporaryFolder().string()) {
-  directory_ += std::filesystem::path::preferred_separator;
+  directory_ += static_cast<char>(std::filesystem::path::preferred_separator);
 }
 
 FakeHost::~FakeHost() {
