@@ -35,6 +35,8 @@ Variant::Variant(const char* text) : type_(VarType::String), s_(text ? text : ""
 Variant::Variant(const AnsiString& text) : type_(VarType::String), s_(text) {}
 Variant::Variant(AnsiString&& text) : type_(VarType::String), s_(std::move(text)) {}
 Variant::Variant(const WideString& text) : type_(VarType::String), s_(WideToAnsi(text)) {}
+Variant::Variant(const wchar_t* text)
+    : type_(VarType::String), s_(WideToAnsi(text ? WideString(text) : WideString())) {}
 
 Variant::Variant(const Variant& other) { CopyFrom(other); }
 
