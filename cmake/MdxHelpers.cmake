@@ -1,7 +1,7 @@
-# mdx_add_library(NAME FOLDER [LIBS ...]): a static library from every .cc
-# under FOLDER (recursively).
+# mdx_add_library(NAME FOLDER [SHARED] [LIBS ...]): a library from every .cc
+# under FOLDER (recursively); static unless SHARED.
 function(mdx_add_library name folder)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "SHARED" "" "LIBS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${folder}/*.cc)
   if(NOT sources)
     # A folder with no sources yet gives a header-only library.
@@ -10,7 +10,11 @@ function(mdx_add_library name folder)
     target_link_libraries(${name} INTERFACE ${ARG_LIBS})
     return()
   endif()
-  add_library(${name} STATIC ${sources})
+  if(ARG_SHARED)
+    add_library(${name} SHARED ${sources})
+  else()
+    add_library(${name} STATIC ${sources})
+  endif()
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/include ${CMAKE_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
 endfunction()
@@ -31,4 +35,18 @@ function(mdx_add_test_area name folder)
       MDX_TEST_FIXTURES="${CMAKE_SOURCE_DIR}/tests/fixtures")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                        PROPERTIES TIMEOUT 120)
+endfunction()
+
+# Copies the MinGW C++ runtime DLLs into FOLDER.
+function(mdx_copy_mingw_runtime folder)
+  file(MAKE_DIRECTORY ${folder})
+  foreach(dll libstdc++-6.dll libgcc_s_dw2-1.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+                    OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(EXISTS "${path}")
+      file(COPY "${path}" DESTINATION ${folder})
+    else()
+      message(WARNING "MinGW runtime ${dll} not found")
+    endif()
+  endforeach()
 endfunction()

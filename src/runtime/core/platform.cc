@@ -10,6 +10,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+// windows.h names ReplaceFile as a macro for ReplaceFileA.
+#undef ReplaceFile
 #else
 #include <dlfcn.h>
 #include <fcntl.h>

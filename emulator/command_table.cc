@@ -1,0 +1,30 @@
+#include "emulator/command_table.h"
+
+#include "emulator/document_commands.h"
+#include "emulator/status_commands.h"
+
+namespace mdx::emulator {
+
+namespace {
+
+constexpr CommandSpec kCommands[] = {
+    {"05", true, CancelCoupon},
+    {"08", true, PrintDocumentText},
+    {"12", true, CloseDocument},
+    {"13", true, OpenReport},
+    {"23", false, PlainStatus},
+    {"25", false, ChequeCloseOrProbe},
+    {"28", false, DetailedStatus},
+    {"36", false, SwitchSummerTime},
+};
+
+}  // namespace
+
+const CommandSpec* FindCommand(std::string_view code) {
+  for (const CommandSpec& command : kCommands) {
+    if (code == command.code) return &command;
+  }
+  return nullptr;
+}
+
+}  // namespace mdx::emulator

@@ -1,0 +1,25 @@
+// The frame of every document on the paper tape: a header that counts the
+// document (COO) and an end rule.
+#pragma once
+
+#include <string_view>
+
+#include "emulator/printer_state.h"
+#include "mdx00200/datetime.h"
+
+namespace mdx::emulator {
+
+// Counts a new document (COO), forgets the cancellable coupon, and prints:
+//   a rule of "="
+//   "dd/mm/yyyy hh:nn:ss" ... "COO:nnnnnn"
+//   the title, centred
+//   a rule of "-"
+void StartDocument(PrinterState& state, TDateTime now, std::string_view title);
+
+// Prints text inside the open document (see PrintText).
+void PrintInDocument(PrinterState& state, std::string_view text);
+
+// Prints the end rule of "=".
+void EndDocument(PrinterState& state);
+
+}  // namespace mdx::emulator

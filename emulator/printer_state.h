@@ -1,0 +1,54 @@
+// Everything the virtual printer keeps between commands, and persists: the
+// fiscal day, the open document, counters, clock, paper and the paper tape.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "mdx00200/ansi_string.h"
+
+namespace mdx::emulator {
+
+// The document the printer holds open. Only one can be open at a time.
+enum class DocumentKind { kNone, kFiscalCoupon, kNonFiscalReceipt, kManagementReport };
+
+enum class PaperLevel { kOk, kLow, kOut };
+
+// Tape widths the printer offers.
+inline constexpr int kNarrowTape = 40;
+inline constexpr int kWideTape = 48;
+
+struct Counters {
+  int coo = 0;  // documents printed (every header on the tape)
+  int ccf = 0;  // fiscal coupons
+  int gnf = 0;  // non-fiscal documents (receipts and management reports)
+  int grg = 0;  // management reports
+  int cfc = 0;  // fiscal coupons cancelled
+  int crz = 0;  // Z reductions
+  int cro = 1;  // starts of operation
+
+  bool operator==(const Counters&) const = default;
+};
+
+struct PrinterState {
+  bool dayOpen = false;   // a fiscal day is under way
+  bool zPending = false;  // the day of an earlier date still needs its Z reduction
+  DocumentKind document = DocumentKind::kNone;
+  // COO of the last document when it was a closed fiscal coupon, which "05"
+  // may still cancel; 0 otherwise.
+  int lastCouponCoo = 0;
+  bool chequeInProgress = false;
+  PaperLevel paper = PaperLevel::kOk;
+  Counters counters;
+  // The printer's clock is the system clock plus this offset.
+  int64_t clockOffsetMs = 0;
+  bool summerTime = false;
+  int tapeWidth = kWideTape;  // kNarrowTape or kWideTape
+  // What the printer printed, one entry per printed line, trailing blanks
+  // removed, Windows-1252 bytes, never longer than tapeWidth.
+  std::vector<AnsiString> tape;
+
+  bool operator==(const PrinterState&) const = default;
+};
+
+}  // namespace mdx::emulator

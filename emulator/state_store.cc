@@ -1,0 +1,66 @@
+#include "emulator/state_store.h"
+
+#include "emulator/state_codec.h"
+#include "mdx00200/exceptions.h"
+#include "mdx00200/platform.h"
+
+namespace mdx::emulator {
+
+namespace {
+
+constexpr char kPrefix[] = "virtual printer: state file '";
+
+// Keeps the damaged bytes in path + ".damaged" and removes the file, so the
+// fresh printer's first save does not destroy them. A copy and a removal,
+// because platform::ReplaceFile does not link in the Windows build yet
+// (windows.h turns its name into ReplaceFileA).
+LoadResult Damaged(const AnsiString& path, const AnsiString& reason, const std::string* bytes) {
+  const AnsiString aside = path + ".damaged";
+  AnsiString what = "could not be moved aside";
+  if (bytes) {
+    try {
+      platform::WriteFileAtomically(aside, *bytes);
+      platform::RemoveFile(path);
+      what = "moved to '" + aside + "'";
+    } catch (const Exception& e) {
+      what += " (" + e.Message() + ")";
+    }
+  }
+  return {LoadOutcome::kDamaged,
+          kPrefix + path + "' is damaged (" + reason + "); it was " + what +
+              "; starting a fresh printer"};
+}
+
+}  // namespace
+
+LoadResult LoadStateFile(const AnsiString& path, PrinterState& state) {
+  if (!platform::FileExists(path)) {
+    return {LoadOutcome::kMissing,
+            kPrefix + path + "' not found; starting a fresh printer (saved at its first change)"};
+  }
+  std::string text;
+  try {
+    text = platform::ReadFile(path);
+  } catch (const Exception& e) {
+    return Damaged(path, e.Message(), nullptr);
+  }
+  PrinterState loaded;
+  AnsiString error;
+  if (!DecodeState(text, loaded, error)) return Damaged(path, error, &text);
+  state = std::move(loaded);
+  return {LoadOutcome::kLoaded, ""};
+}
+
+bool SaveStateFile(const AnsiString& path, const PrinterState& state, AnsiString& error) {
+  try {
+    platform::WriteFileAtomically(path, EncodeState(state));
+    return true;
+  } catch (const Exception& e) {
+    error = e.Message();
+  } catch (const std::exception& e) {
+    error = e.what();
+  }
+  return false;
+}
+
+}  // namespace mdx::emulator

@@ -1,0 +1,75 @@
+#include "emulator/status_commands.h"
+
+#include "emulator/printer_clock.h"
+#include "emulator/reply_builder.h"
+
+namespace mdx::emulator {
+
+namespace {
+
+// Layout of the "28" reply, 1-based positions.
+constexpr int kStateTextAt = 10;
+constexpr int kZPendingAt = 21;
+constexpr int kDayOpenAt = 22;
+constexpr int kCooAt = 23;
+constexpr int kCcfAt = 29;
+constexpr int kGnfAt = 35;
+constexpr int kCrzAt = 41;
+constexpr int kClockAt = 47;
+constexpr int kSummerTimeAt = 57;
+
+constexpr int64_t kHourMs = 3600000;
+
+const char* StateText(DocumentKind document) {
+  switch (document) {
+    case DocumentKind::kNone: return "C LIVRE ";
+    case DocumentKind::kFiscalCoupon: return "P VENDAS";
+    case DocumentKind::kNonFiscalReceipt: return "E NFISC ";
+    case DocumentKind::kManagementReport: return "E RELGER";
+  }
+  return "C LIVRE ";
+}
+
+const char* YesNo(bool value) { return value ? "S" : "N"; }
+
+}  // namespace
+
+AnsiString PlainStatus(CommandContext&, const AnsiString& params) {
+  if (!params.empty()) return Refused(kStatusBadParameters);
+  return Accepted();
+}
+
+AnsiString DetailedStatus(CommandContext& context, const AnsiString& params) {
+  if (!params.empty()) return Refused(kStatusBadParameters);
+  const PrinterState& s = context.State();
+  ReplyBuilder reply(true, kStatusOk);
+  reply.Put(kStateTextAt, StateText(s.document))
+      .Put(kZPendingAt, YesNo(s.zPending))
+      .Put(kDayOpenAt, YesNo(s.dayOpen))
+      .Put(kCooAt, ZeroFilled(s.counters.coo, 6))
+      .Put(kCcfAt, ZeroFilled(s.counters.ccf, 6))
+      .Put(kGnfAt, ZeroFilled(s.counters.gnf, 6))
+      .Put(kCrzAt, ZeroFilled(s.counters.crz, 4))
+      .Put(kClockAt, StatusDigits(context.Now()))
+      .Put(kSummerTimeAt, YesNo(s.summerTime));
+  return reply.Text();
+}
+
+AnsiString ChequeCloseOrProbe(CommandContext& context, const AnsiString& params) {
+  if (!params.empty()) return Refused(kStatusBadParameters);
+  if (context.State().chequeInProgress) context.Change().chequeInProgress = false;
+  return Accepted();
+}
+
+AnsiString SwitchSummerTime(CommandContext& context, const AnsiString& params) {
+  if (params != "S" && params != "N") return Refused(kStatusBadParameters);
+  const bool on = params == "S";
+  if (context.State().summerTime != on) {
+    PrinterState& s = context.Change();
+    s.summerTime = on;
+    s.clockOffsetMs += on ? kHourMs : -kHourMs;
+  }
+  return Accepted();
+}
+
+}  // namespace mdx::emulator

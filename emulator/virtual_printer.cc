@@ -1,0 +1,115 @@
+// The printer proper: frame in, faults, command, paper, state saved, reply out.
+#include "emulator/virtual_printer.h"
+
+#include <cstdio>
+
+#include "emulator/command_table.h"
+#include "emulator/fault_effects.h"
+#include "emulator/fault_table.h"
+#include "emulator/frame_parser.h"
+#include "emulator/printer_clock.h"
+#include "emulator/reply_builder.h"
+#include "emulator/state_store.h"
+#include "mdx00200/exceptions.h"
+
+namespace mdx::emulator {
+
+namespace {
+
+void CheckTapeWidth(int width) {
+  if (width != kNarrowTape && width != kWideTape) {
+    throw Exception("virtual printer: tape width must be 40 or 48, not " + std::to_string(width));
+  }
+}
+
+void WarnOnStandardError(const AnsiString& message) {
+  std::fprintf(stderr, "%s\n", message.c_str());
+  std::fflush(stderr);
+}
+
+class Printer final : public VirtualPrinter {
+ public:
+  explicit Printer(const PrinterOptions& options)
+      : stateFile_(options.stateFile),
+        clock_(options.systemClock),
+        warn_(options.warn ? options.warn : WarnOnStandardError) {
+    CheckTapeWidth(options.tapeWidth);
+    state_.tapeWidth = options.tapeWidth;
+    if (!stateFile_.empty()) {
+      const LoadResult loaded = LoadStateFile(stateFile_, state_);
+      if (loaded.outcome != LoadOutcome::kLoaded) warn_(loaded.message);
+    }
+  }
+
+  std::optional<AnsiString> Exchange(const AnsiString& frame) override {
+    const std::optional<FaultRule> fault = faults_.Take(FrameBody(frame));
+    if (fault && !CommandRunsUnder(fault->kind)) return ReplyInsteadOf(*fault);
+    AnsiString reply = Execute(frame);
+    if (fault) return ReplyChangedBy(*fault, std::move(reply));
+    return reply;
+  }
+
+  PrinterState State() const override { return state_; }
+
+  void SetState(const PrinterState& state) override {
+    CheckTapeWidth(state.tapeWidth);
+    state_ = state;
+    Save();
+  }
+
+  TDateTime ClockNow() const override { return clock_.Now(state_.clockOffsetMs); }
+
+  void SetClock(TDateTime printerNow) override {
+    state_.clockOffsetMs = clock_.OffsetFor(printerNow);
+    Save();
+  }
+
+  void AddFault(const FaultRule& rule) override { faults_.Add(rule); }
+  void ClearFaults() override { faults_.Clear(); }
+  std::vector<FaultRule> Faults() const override { return faults_.Rules(); }
+
+  AnsiString StateFile() const override { return stateFile_; }
+
+  bool Save() override {
+    if (stateFile_.empty()) return true;
+    AnsiString error;
+    if (SaveStateFile(stateFile_, state_, error)) {
+      saveFailing_ = false;
+      return true;
+    }
+    // One message per run of failures, not one per command.
+    if (!saveFailing_) warn_("virtual printer: cannot save the state: " + error);
+    saveFailing_ = true;
+    return false;
+  }
+
+ private:
+  AnsiString Execute(const AnsiString& text) {
+    const std::optional<Frame> frame = ParseFrame(text);
+    if (!frame) return Refused(kStatusMalformed);
+    const CommandSpec* command = FindCommand(frame->code);
+    if (!command) return Refused(kStatusUnknownCommand);
+    if (command->prints && state_.paper == PaperLevel::kOut) return Refused(kStatusPaper);
+
+    CommandContext context(state_, ClockNow());
+    AnsiString reply = command->handler(context, frame->params);
+    if (context.Changed()) Save();
+    if (state_.paper != PaperLevel::kOk && IsAccepted(reply)) ReplaceStatus(reply, kStatusPaper);
+    return reply;
+  }
+
+  AnsiString stateFile_;
+  PrinterClock clock_;
+  std::function<void(const AnsiString&)> warn_;
+  PrinterState state_;
+  FaultTable faults_;
+  bool saveFailing_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<VirtualPrinter> CreateVirtualPrinter(const PrinterOptions& options) {
+  return std::make_unique<Printer>(options);
+}
+
+}  // namespace mdx::emulator

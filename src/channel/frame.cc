@@ -1,0 +1,39 @@
+#include "channel/frame.h"
+
+namespace Mdx00200::channel {
+
+using mdx::AnsiString;
+
+AnsiString WireCode(const AnsiString& code) {
+  if (code == "12SN") return "12N";
+  if (code == "_25" || code == "99") return "25";
+  if (code == "98") return "27";
+  if (code == "11") return "1151";
+  return code;
+}
+
+AnsiString BuildFrame(const AnsiString& code, const AnsiString* params, int lastIndex) {
+  AnsiString frame = "\x1B.";
+  frame += WireCode(code);
+  for (int i = 0; params && i <= lastIndex; ++i) frame += params[i];
+  frame += '}';
+  return frame;
+}
+
+bool IsAccepted(const AnsiString& reply) {
+  return reply.size() >= 2 && reply[0] == '.' && reply[1] == '+';
+}
+
+bool IsBusy(const AnsiString& reply) {
+  return reply.size() >= 6 && reply.compare(1, 5, "-P006") == 0;
+}
+
+bool IsPaperCode(const AnsiString& reply) {
+  return reply.size() >= 6 && reply[2] == 'P' && reply[5] == '5';
+}
+
+bool IsOperationLeftOpen(const AnsiString& reply) {
+  return reply.size() > 6 && reply.compare(6, AnsiString::npos, "ERRO-OPERACAO NAO ENCERRADA}") == 0;
+}
+
+}  // namespace Mdx00200::channel

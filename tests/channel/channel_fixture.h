@@ -1,0 +1,45 @@
+// The package and the serial substitute loaded by name, the virtual printer
+// behind them, and a fake host for dialogs, delays, clock and the debug log.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "emulator/virtual_printer.h"
+#include "mdx00200/export.h"
+#include "support/fake_host.h"
+#include "support/loaded_package.h"
+
+namespace mdx::test {
+
+using SendFn = bool (*)(const AnsiString&, const AnsiString&, const AnsiString*, int, bool, bool);
+using CheckFn = bool (*)(const AnsiString&, bool, bool, bool);
+using LogFn = void (*)(const AnsiString&);
+
+class ChannelTest : public ::testing::Test {
+ protected:
+  static LoadedPackage& Package();
+
+  void SetUp() override;
+  void TearDown() override;
+
+  // EnviaComando_Sweda with the scheme "001".
+  bool Send(const AnsiString& code, std::vector<AnsiString> params, bool ownErrorHandling,
+            bool repeatWhileBusy);
+  // The debug log's lines (date and time cut off: the text after " - ").
+  std::vector<AnsiString> LogTexts();
+  AnsiString LogPath();
+
+  AnsiString& SwedaRet() { return Package().Global<AnsiString>("SwedaRet"); }
+  AnsiString& MensagemTaa() { return Package().Global<AnsiString>("stMensagemTaa"); }
+  bool& NUtilTaa() { return Package().Global<bool>("boNUtilTaa"); }
+
+  emulator::VirtualPrinter& Printer() { return *printer_; }
+  void Fault(emulator::FaultKind kind, const AnsiString& command = "", int count = 1);
+
+  ScopedFakeHost host_;
+  emulator::VirtualPrinter* printer_ = nullptr;
+};
+
+}  // namespace mdx::test

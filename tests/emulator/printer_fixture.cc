@@ -1,0 +1,38 @@
+#include "printer_fixture.h"
+
+namespace mdx::emulator::test {
+
+TDateTime PrinterTest::systemNow = 0;
+
+PrinterTest::PrinterTest() {
+  systemNow = EncodeDate(2026, 12, 6) + EncodeTime(14, 5, 30, 0);
+  printer = CreateVirtualPrinter(Options());
+}
+
+PrinterOptions PrinterTest::Options(const AnsiString& stateFile, int tapeWidth) {
+  PrinterOptions options;
+  options.stateFile = stateFile;
+  options.tapeWidth = tapeWidth;
+  options.systemClock = &PrinterTest::SystemClock;
+  options.warn = [this](const AnsiString& message) { warnings.push_back(message); };
+  return options;
+}
+
+AnsiString PrinterTest::Send(const AnsiString& body) {
+  std::optional<AnsiString> reply = printer->Exchange("\x1b." + body + "}");
+  return reply ? *reply : "<no answer>";
+}
+
+void PrinterTest::Hold(DocumentKind document) {
+  PrinterState state = printer->State();
+  state.document = document;
+  printer->SetState(state);
+}
+
+std::vector<AnsiString> PrinterTest::TapeFrom(size_t from) const {
+  const std::vector<AnsiString> tape = printer->State().tape;
+  if (from >= tape.size()) return {};
+  return std::vector<AnsiString>(tape.begin() + static_cast<std::ptrdiff_t>(from), tape.end());
+}
+
+}  // namespace mdx::emulator::test

@@ -1,0 +1,58 @@
+#include "serial_library.h"
+
+#include <cstdlib>
+
+#include "mdx00200/platform.h"
+
+namespace mdx::serial::test {
+
+namespace {
+
+SerialLibrary Load() {
+  SerialLibrary library;
+  const AnsiString file =
+      platform::ExecutableDirectory() + platform::LibraryFileName("SERSWEDA");
+  platform::LibraryHandle handle = platform::OpenLibrary(file);
+  if (!handle) {
+    library.error = "cannot load " + file + ": " + platform::LastLibraryError();
+    return library;
+  }
+  auto find = [&](const char* name) {
+    void* symbol = platform::FindSymbol(handle, name);
+    if (!symbol && library.error.empty()) library.error = AnsiString("missing entry ") + name;
+    return symbol;
+  };
+  library.abrePorta = reinterpret_cast<SerialLibrary::AbrePortaFn>(find("AbrePorta"));
+  library.enviaComando = reinterpret_cast<SerialLibrary::EnviaComandoFn>(find("EnviaComando"));
+  library.fechaPorta = reinterpret_cast<SerialLibrary::FechaPortaFn>(find("FechaPorta"));
+  library.virtualPrinter =
+      reinterpret_cast<SerialLibrary::PrinterFn>(find("Sersweda_VirtualPrinter"));
+  library.restartVirtualPrinter =
+      reinterpret_cast<SerialLibrary::PrinterFn>(find("Sersweda_RestartVirtualPrinter"));
+  return library;
+}
+
+}  // namespace
+
+const SerialLibrary& SerialLibrary::Get() {
+  static const SerialLibrary library = Load();
+  return library;
+}
+
+void SetSetting(const char* name, const AnsiString& value) {
+#ifdef _WIN32
+  _putenv_s(name, value.c_str());
+#else
+  setenv(name, value.c_str(), 1);
+#endif
+}
+
+void ClearSetting(const char* name) {
+#ifdef _WIN32
+  _putenv_s(name, "");
+#else
+  unsetenv(name);
+#endif
+}
+
+}  // namespace mdx::serial::test
