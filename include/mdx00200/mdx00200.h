@@ -143,3 +143,9 @@ MDX_API AnsiString FormataCNPJ(const AnsiString& text);
 MDX_API const char* StrToPChar(const AnsiString& text);
 
 }  // namespace Mdx00200
+
+// The operations, by area.
+#include "mdx00200/session.h"
+#include "mdx00200/status.h"
+#include "mdx00200/grand_total.h"
+#include "mdx00200/tables.h"

@@ -35,6 +35,10 @@ class Variant {
   Variant(const AnsiString& text);
   Variant(AnsiString&& text);
   Variant(const WideString& text);  // stored as 1252 text
+  Variant(const wchar_t* text);
+  // Any other pointer would silently become a bool.
+  template <typename T>
+  Variant(const T*) = delete;
   Variant(const Variant& other);
   Variant(Variant&& other) noexcept;
   Variant& operator=(const Variant& other);

@@ -2,11 +2,13 @@
 // substitute loaded by name, the virtual printer answering.
 #include <gtest/gtest.h>
 
-#include "channel/channel_fixture.h"
+#include "support/package_fixture.h"
 #include "mdx00200/exceptions.h"
 
 namespace mdx::test {
 namespace {
+
+class ChannelTest : public PackageTest {};
 
 using emulator::DocumentKind;
 using emulator::FaultKind;

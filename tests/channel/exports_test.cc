@@ -1,7 +1,7 @@
 // What a host can resolve by name in the package.
 #include <gtest/gtest.h>
 
-#include "channel/channel_fixture.h"
+#include "support/package_fixture.h"
 
 namespace mdx::test {
 namespace {

@@ -1,5 +1,7 @@
-// The package and the serial substitute loaded by name, the virtual printer
-// behind them, and a fake host for dialogs, delays, clock and the debug log.
+// PackageTest: the package and the serial substitute loaded by name, as a
+// till loads them, the in-process virtual printer behind them (a fresh one
+// for every test), the port open, and a fake host for dialogs, delays, clock
+// and the debug log. Tests of every operation area derive from it.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,7 +19,7 @@ using SendFn = bool (*)(const AnsiString&, const AnsiString&, const AnsiString*,
 using CheckFn = bool (*)(const AnsiString&, bool, bool, bool);
 using LogFn = void (*)(const AnsiString&);
 
-class ChannelTest : public ::testing::Test {
+class PackageTest : public ::testing::Test {
  protected:
   static LoadedPackage& Package();
 

@@ -1,15 +1,15 @@
-#include "channel/channel_fixture.h"
+#include "support/package_fixture.h"
 
 #include "mdx00200/platform.h"
 
 namespace mdx::test {
 
-LoadedPackage& ChannelTest::Package() {
+LoadedPackage& PackageTest::Package() {
   static LoadedPackage package;
   return package;
 }
 
-void ChannelTest::SetUp() {
+void PackageTest::SetUp() {
   Package().ResetGlobals();
   Package().ConnectSerial();
   using PrinterFn = emulator::VirtualPrinter* (*)();
@@ -20,20 +20,20 @@ void ChannelTest::SetUp() {
   ASSERT_EQ(open(1, 0), 1);
 }
 
-void ChannelTest::TearDown() { printer_->ClearFaults(); }
+void PackageTest::TearDown() { printer_->ClearFaults(); }
 
-bool ChannelTest::Send(const AnsiString& code, std::vector<AnsiString> params,
+bool PackageTest::Send(const AnsiString& code, std::vector<AnsiString> params,
                        bool ownErrorHandling, bool repeatWhileBusy) {
   auto send = Package().Op<SendFn>("EnviaComando_Sweda");
   return send("001", code, params.data(), static_cast<int>(params.size()) - 1, ownErrorHandling,
               repeatWhileBusy);
 }
 
-AnsiString ChannelTest::LogPath() {
+AnsiString PackageTest::LogPath() {
   return host_.get().Directory() + "impdebug" + FormatDateTime("MMYY", host_.get().now) + ".txt";
 }
 
-std::vector<AnsiString> ChannelTest::LogTexts() {
+std::vector<AnsiString> PackageTest::LogTexts() {
   std::vector<AnsiString> texts;
   if (!platform::FileExists(LogPath())) return texts;
   AnsiString content = platform::ReadFile(LogPath());
@@ -49,7 +49,7 @@ std::vector<AnsiString> ChannelTest::LogTexts() {
   return texts;
 }
 
-void ChannelTest::Fault(emulator::FaultKind kind, const AnsiString& command, int count) {
+void PackageTest::Fault(emulator::FaultKind kind, const AnsiString& command, int count) {
   emulator::FaultRule rule;
   rule.kind = kind;
   rule.command = command;

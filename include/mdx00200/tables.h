@@ -1,0 +1,9 @@
+// The printer's tables: tax rates, payment methods, non-fiscal totalizers.
+// Part of the package's interface; include "mdx00200/mdx00200.h".
+#pragma once
+
+#include "mdx00200/mdx00200.h"
+
+namespace Mdx00200 {
+
+}  // namespace Mdx00200
