@@ -89,11 +89,15 @@ class TClientDataSet {
   TDataSetState State() const;
 
   // The data as a packet (a byte-array Variant); Null when closed. An edit in
-  // progress is posted first.
+  // progress is posted first. Index definitions whose fields all exist are
+  // stored in the packet (property MDX_INDEXDEFS).
   Variant Data();
   // Loads a packet and opens the dataset: the structure comes from the packet,
-  // and so do the index definitions when the packet stores any. Null or empty
-  // closes the dataset. A damaged packet raises EDatabaseError and leaves the
+  // and so do the index definitions when the packet stores any (otherwise the
+  // dataset keeps its own). Texts longer than their field's width are cut to
+  // it. Field and packet properties this layer does not interpret are kept
+  // and written back by Data. Null or empty closes the dataset. A damaged
+  // packet raises EDatabaseError ("Invalid data packet: ...") and leaves the
   // dataset as it was.
   void SetData(const Variant& packet);
   // The same through a ".cds" file. EInOutError names a file that cannot be

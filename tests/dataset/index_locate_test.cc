@@ -244,7 +244,8 @@ TEST(LocateShortcuts, AgreeWithAWalkOverTheView) {
         const bool found = twoFields ? ds.Locate("K;N", VarArrayOf({wanted, n}), options)
                                      : ds.Locate("K", wanted, options);
         ASSERT_EQ(found, expected > 0) << "step " << step << " key " << wanted;
-        if (found) ASSERT_EQ(ds.RecNo(), expected) << "step " << step << " key " << wanted;
+        if (!found) continue;
+        ASSERT_EQ(ds.RecNo(), expected) << "step " << step << " key " << wanted;
       }
     }
   }

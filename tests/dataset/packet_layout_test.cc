@@ -238,5 +238,32 @@ TEST(PacketLayout, ChangeLogIsWrittenWithItsFlags) {
   EXPECT_EQ(HexDump(ds.Data().ByteData()), HexDump(plain));
 }
 
+TEST(PacketLayout, ChangeLogKeepsOnlyWhatRemains) {
+  TClientDataSet ds;
+  ds.SetData(AsPacket(Packet(2, 2, TwoFields(), Props({LcidProp()}), Rec(0, "AAA", 1) + Rec(0, "BBB", 2))));
+  ds.First();
+  ds.Edit();
+  ds.FieldByName("B").SetAsInteger(10);
+  ds.Post();
+  ds.Delete();  // modified, then deleted: the log keeps the loaded values
+  ds.Append();
+  ds.FieldByName("A").SetAsString("NEW");
+  ds.Post();
+  ds.Delete();  // inserted, then deleted: no trace
+  ds.First();
+  ds.Edit();
+  ds.FieldByName("A").SetAsString("B2");
+  ds.FieldByName("B").Clear();
+  ds.Post();
+  const Bytes records = Rec(0x02, "AAA", 1) + Rec(0x01, "BBB", 2) + U8(0x08) + U8(0x04) + Var1("B2");  // B null
+  EXPECT_EQ(HexDump(ds.Data().ByteData()), HexDump(Packet(2, 3, TwoFields(), Props({LcidProp()}), records)));
+
+  ds.MergeChangeLog();
+  EXPECT_EQ(ds.ChangeCount(), 0);
+  EXPECT_EQ(ds.FieldByName("A").AsString(), "B2");  // still the current record
+  const Bytes merged = U8(0) + U8(0x04) + Var1("B2");
+  EXPECT_EQ(HexDump(ds.Data().ByteData()), HexDump(Packet(2, 1, TwoFields(), Props({LcidProp()}), merged)));
+}
+
 }  // namespace
 }  // namespace mdx
