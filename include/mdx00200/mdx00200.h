@@ -149,3 +149,4 @@ MDX_API const char* StrToPChar(const AnsiString& text);
 #include "mdx00200/status.h"
 #include "mdx00200/grand_total.h"
 #include "mdx00200/tables.h"
+#include "mdx00200/coupon.h"

@@ -1,0 +1,10 @@
+// The sale: coupon opening, item registration, closing with payments, footer
+// and change voucher.
+// Part of the package's interface; include "mdx00200/mdx00200.h".
+#pragma once
+
+#include "mdx00200/mdx00200.h"
+
+namespace Mdx00200 {
+
+}  // namespace Mdx00200
