@@ -1,7 +1,9 @@
 #include "emulator/command_table.h"
 
 #include "emulator/document_commands.h"
+#include "emulator/register_commands.h"
 #include "emulator/status_commands.h"
+#include "emulator/table_commands.h"
 
 namespace mdx::emulator {
 
@@ -14,8 +16,12 @@ constexpr CommandSpec kCommands[] = {
     {"13", true, OpenReport},
     {"23", false, PlainStatus},
     {"25", false, ChequeCloseOrProbe},
+    {"27", false, ReadRegister},
     {"28", false, DetailedStatus},
+    {"29", false, ReadTable},
     {"36", false, SwitchSummerTime},
+    {"38", false, NameTotalizers},
+    {"39", false, ProgramPaymentMethods},
 };
 
 }  // namespace

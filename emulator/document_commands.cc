@@ -87,6 +87,7 @@ AnsiString CloseDocument(CommandContext& context, const AnsiString& params) {
   for (const AnsiString& line : footer) PrintInDocument(s, line);
   EndDocument(s);
   s.document = DocumentKind::kNone;
+  s.couponPaying = false;
   if (document == DocumentKind::kFiscalCoupon) s.lastCouponCoo = s.counters.coo;
   return Accepted();
 }
@@ -100,6 +101,7 @@ AnsiString CancelCoupon(CommandContext& context, const AnsiString& params) {
     s.tape.push_back(Centred("CUPOM FISCAL CANCELADO", s.tapeWidth));
     EndDocument(s);
     s.document = DocumentKind::kNone;
+    s.couponPaying = false;
     ++s.counters.cfc;
     return Accepted();
   }

@@ -7,6 +7,8 @@
 namespace mdx::emulator {
 
 void StartDocument(PrinterState& state, TDateTime now, std::string_view title) {
+  if (state.movementDate == 0) state.movementDate = DateOf(now);
+  state.dayOpen = true;
   ++state.counters.coo;
   state.lastCouponCoo = 0;
   const int width = state.tapeWidth;

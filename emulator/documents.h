@@ -9,7 +9,9 @@
 
 namespace mdx::emulator {
 
-// Counts a new document (COO), forgets the cancellable coupon, and prints:
+// Counts a new document (COO), forgets the cancellable coupon, opens the
+// fiscal day when it is not open (the movement date becomes today when it is
+// not set), and prints:
 //   a rule of "="
 //   "dd/mm/yyyy hh:nn:ss" ... "COO:nnnnnn"
 //   the title, centred

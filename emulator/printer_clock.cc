@@ -31,6 +31,11 @@ int64_t PrinterClock::OffsetFor(TDateTime printerNow) const {
   return DateTimeToMilliseconds(printerNow) - DateTimeToMilliseconds(system_());
 }
 
+TDateTime DateOf(TDateTime value) {
+  constexpr int64_t kDayMs = 86400000;
+  return static_cast<TDateTime>(DateTimeToMilliseconds(value) / kDayMs);
+}
+
 AnsiString StatusDigits(TDateTime value) {
   const Parts p = Split(value);
   char text[16];

@@ -22,6 +22,10 @@ class PrinterClock {
   ClockFunction system_;
 };
 
+// The day of `value` (its midnight), read as StatusDigits reads it; for
+// dates after 30 December 1899.
+TDateTime DateOf(TDateTime value);
+
 // "DDMMYYhhnn", the date and time of the status reply.
 AnsiString StatusDigits(TDateTime value);
 // "dd/mm/yyyy hh:nn:ss", the date and time printed on document headers.

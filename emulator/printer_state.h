@@ -1,11 +1,15 @@
 // Everything the virtual printer keeps between commands, and persists: the
-// fiscal day, the open document, counters, clock, paper and the paper tape.
+// fiscal day, the open document, counters, identity, totals, tables, clock,
+// paper and the paper tape.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
+#include "fiscal_totals.h"
+#include "printer_tables.h"
 #include "mdx00200/ansi_string.h"
+#include "mdx00200/datetime.h"
 
 namespace mdx::emulator {
 
@@ -26,6 +30,7 @@ struct Counters {
   int cfc = 0;  // fiscal coupons cancelled
   int crz = 0;  // Z reductions
   int cro = 1;  // starts of operation
+  int xReadings = 0;  // X readings
 
   bool operator==(const Counters&) const = default;
 };
@@ -33,13 +38,28 @@ struct Counters {
 struct PrinterState {
   bool dayOpen = false;   // a fiscal day is under way
   bool zPending = false;  // the day of an earlier date still needs its Z reduction
+  // The date of the fiscal day's first document (a whole day, no time); 0
+  // before the day's first document.
+  TDateTime movementDate = 0;
   DocumentKind document = DocumentKind::kNone;
+  // The open fiscal coupon has moved on from its items to its payments.
+  bool couponPaying = false;
   // COO of the last document when it was a closed fiscal coupon, which "05"
   // may still cancel; 0 otherwise.
   int lastCouponCoo = 0;
   bool chequeInProgress = false;
   PaperLevel paper = PaperLevel::kOk;
   Counters counters;
+  // Identity: the serial number (1 to 9 characters, no blanks) and the
+  // number of this printer in the store (1 to 999).
+  AnsiString serialNumber = "SW0000001";
+  int ecfNumber = 1;
+  // Everything ever sold, in cents; never cleared.
+  int64_t grandTotal = 0;
+  DayTotals day;
+  TaxRateTable taxRates = FreshTaxRates();
+  PaymentTable paymentMethods = FreshPaymentMethods();
+  TotalizerTable totalizers;
   // The printer's clock is the system clock plus this offset.
   int64_t clockOffsetMs = 0;
   bool summerTime = false;

@@ -30,6 +30,14 @@ AnsiString RefusedDocumentOpen() {
       .Text();
 }
 
+ReplyBuilder CompleteBlock(int ecfNumber, char echo, int length) {
+  ReplyBuilder block(true, "C" + ZeroFilled(ecfNumber, 3));
+  block.Put(kFirstFieldPosition, std::string_view(&echo, 1));
+  const int zeros = length - kFirstFieldPosition;
+  if (zeros > 0) block.Put(kFirstFieldPosition + 1, AnsiString(static_cast<size_t>(zeros), '0'));
+  return block;
+}
+
 AnsiString ZeroFilled(long long value, int width) {
   AnsiString digits = std::to_string(value < 0 ? -value : value);
   const size_t w = width > 0 ? static_cast<size_t>(width) : 0;

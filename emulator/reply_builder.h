@@ -31,6 +31,11 @@ AnsiString Refused(std::string_view status);
 // ".-E010ERRO-OPERACAO NAO ENCERRADA}".
 AnsiString RefusedDocumentOpen();
 
+// A complete information block (an information register or a table read):
+// ".+C" + the ECF number in 3 digits at 4-6 + `echo` at 7, then zeros up to
+// `length`, for the caller to overwrite with the block's fields.
+ReplyBuilder CompleteBlock(int ecfNumber, char echo, int length);
+
 // `value` zero-filled on the left to `width` digits (the last `width`
 // digits when it has more).
 AnsiString ZeroFilled(long long value, int width);

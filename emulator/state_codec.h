@@ -1,15 +1,25 @@
 // The state file's text. One "name value" line per field in a fixed order,
-// then the tape (a count line, one "|" line per tape line, bytes below 0x20,
-// 0x7F and "\" escaped as "\xHH"), then "checksum" and the CRC-32 of every
-// byte before that line, so a cut or altered file is recognised:
+// then the tape (a count line, one "|" line per tape line), then "checksum"
+// and the CRC-32 of every byte before that line, so a cut or altered file is
+// recognised. Texts are escaped as EscapeText does.
 //
-//   MDX virtual printer state 1
+//   MDX virtual printer state 2
 //   day_open 0
+//   ...
+//   tape_width 48
+//   x_readings 0                fields since version 2 (each may be missing)
+//   movement_date 20261206      yyyymmdd, 0 = none
+//   ...
+//   tax_rates 4                 a table: the count of used entries, then
+//   tax_rate 1 T01 1800         "name position rest" for each of them
 //   ...
 //   tape 2
 //   |line one
 //   |line two
 //   checksum 1a2b3c4d
+//
+// Files of version 1 have none of the later fields; those, and any later
+// field that is missing, take the fresh printer's value.
 #pragma once
 
 #include <string>
@@ -21,8 +31,9 @@ namespace mdx::emulator {
 
 std::string EncodeState(const PrinterState& state);
 
-// Decodes a state file's text into `state`. On damage returns false, leaves
-// `state` unspecified and sets `error` to the line and the reason.
+// Decodes a state file's text into `state`. On damage (or a state that
+// StateProblem rejects) returns false, leaves `state` unspecified and sets
+// `error` to the line and the reason.
 bool DecodeState(std::string_view text, PrinterState& state, AnsiString& error);
 
 }  // namespace mdx::emulator

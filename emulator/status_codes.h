@@ -23,6 +23,8 @@ inline constexpr char kStatusBadParameters[] = "E003";
 // The command does not fit the printer's state (text with no report open,
 // cancelling when there is no coupon to cancel, ...).
 inline constexpr char kStatusWrongState[] = "E004";
+// A table has no room for the entries the command adds.
+inline constexpr char kStatusTableFull[] = "E005";
 // A document is still open; the reply carries kOperationOpenText from position 7.
 inline constexpr char kStatusDocumentOpen[] = "E010";
 // The default status of a refusal injected by a fault rule.

@@ -20,10 +20,10 @@ constexpr int kSummerTimeAt = 57;
 
 constexpr int64_t kHourMs = 3600000;
 
-const char* StateText(DocumentKind document) {
-  switch (document) {
+const char* StateText(const PrinterState& s) {
+  switch (s.document) {
     case DocumentKind::kNone: return "C LIVRE ";
-    case DocumentKind::kFiscalCoupon: return "P VENDAS";
+    case DocumentKind::kFiscalCoupon: return s.couponPaying ? "E VENDAS" : "P VENDAS";
     case DocumentKind::kNonFiscalReceipt: return "E NFISC ";
     case DocumentKind::kManagementReport: return "E RELGER";
   }
@@ -43,7 +43,7 @@ AnsiString DetailedStatus(CommandContext& context, const AnsiString& params) {
   if (!params.empty()) return Refused(kStatusBadParameters);
   const PrinterState& s = context.State();
   ReplyBuilder reply(true, kStatusOk);
-  reply.Put(kStateTextAt, StateText(s.document))
+  reply.Put(kStateTextAt, StateText(s))
       .Put(kZPendingAt, YesNo(s.zPending))
       .Put(kDayOpenAt, YesNo(s.dayOpen))
       .Put(kCooAt, ZeroFilled(s.counters.coo, 6))

@@ -9,7 +9,8 @@ namespace mdx::emulator {
 AnsiString PlainStatus(CommandContext& context, const AnsiString& params);
 
 // "28": detailed status, no parameters. Reply of 57 characters:
-//   10-17 state: "C LIVRE " (nothing open), "P VENDAS" (fiscal coupon),
+//   10-17 state: "C LIVRE " (nothing open), "P VENDAS" (fiscal coupon
+//         taking items), "E VENDAS" (fiscal coupon taking its payments),
 //         "E NFISC " (non-fiscal receipt), "E RELGER" (management report)
 //   21    "S" when a Z reduction is pending, else "N"
 //   22    "S" while a fiscal day is open, else "N"

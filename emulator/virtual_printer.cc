@@ -9,6 +9,7 @@
 #include "emulator/frame_parser.h"
 #include "emulator/printer_clock.h"
 #include "emulator/reply_builder.h"
+#include "emulator/state_check.h"
 #include "emulator/state_store.h"
 #include "mdx00200/exceptions.h"
 
@@ -52,7 +53,8 @@ class Printer final : public VirtualPrinter {
   PrinterState State() const override { return state_; }
 
   void SetState(const PrinterState& state) override {
-    CheckTapeWidth(state.tapeWidth);
+    const AnsiString problem = StateProblem(state);
+    if (!problem.empty()) throw Exception("virtual printer: " + problem);
     state_ = state;
     Save();
   }

@@ -34,8 +34,10 @@ class VirtualPrinter {
   // A copy of the whole state, the paper tape included.
   virtual PrinterState State() const = 0;
   // Replaces the whole state (tests and the console set up documents, paper,
-  // counters this way) and saves it. A tape width other than 40 or 48 raises
-  // mdx::Exception and changes nothing.
+  // counters, totals and tables this way) and saves it. A state that
+  // StateProblem rejects (a tape width other than 40 or 48, an invalid table
+  // entry, an amount past its digits, ...) raises mdx::Exception naming the
+  // field and changes nothing.
   virtual void SetState(const PrinterState& state) = 0;
 
   // The printer's clock: the system clock plus the state's offset.

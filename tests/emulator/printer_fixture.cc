@@ -29,10 +29,22 @@ void PrinterTest::Hold(DocumentKind document) {
   printer->SetState(state);
 }
 
+void PrinterTest::Edit(const std::function<void(PrinterState&)>& change) {
+  PrinterState state = printer->State();
+  change(state);
+  printer->SetState(state);
+}
+
 std::vector<AnsiString> PrinterTest::TapeFrom(size_t from) const {
   const std::vector<AnsiString> tape = printer->State().tape;
   if (from >= tape.size()) return {};
   return std::vector<AnsiString>(tape.begin() + static_cast<std::ptrdiff_t>(from), tape.end());
+}
+
+AnsiString Field(const AnsiString& reply, int position, int width) {
+  return reply.size() >= static_cast<size_t>(position - 1 + width)
+             ? reply.substr(static_cast<size_t>(position - 1), static_cast<size_t>(width))
+             : "<short reply: " + reply + ">";
 }
 
 }  // namespace mdx::emulator::test

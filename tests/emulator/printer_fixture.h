@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -25,11 +26,17 @@ class PrinterTest : public ::testing::Test {
   AnsiString Send(const AnsiString& body);
   // Puts the printer in a state with this document open.
   void Hold(DocumentKind document);
+  // Changes the printer's state through SetState.
+  void Edit(const std::function<void(PrinterState&)>& change);
   // The tape lines printed since the tape had `from` lines.
   std::vector<AnsiString> TapeFrom(size_t from) const;
 
   std::vector<AnsiString> warnings;
   std::unique_ptr<VirtualPrinter> printer;
 };
+
+// The `width` characters of `reply` from 1-based `position`, or a note that
+// the reply is too short.
+AnsiString Field(const AnsiString& reply, int position, int width);
 
 }  // namespace mdx::emulator::test

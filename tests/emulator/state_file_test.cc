@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <iterator>
 
 #include "emulator/state_codec.h"
+#include "emulator/state_lines.h"
 #include "mdx00200/exceptions.h"
 #include "mdx00200/platform.h"
 #include "printer_fixture.h"
@@ -20,13 +23,66 @@ PrinterState EveryFieldSet() {
   s.lastCouponCoo = 41;
   s.chequeInProgress = true;
   s.paper = PaperLevel::kLow;
-  s.counters = Counters{123, 45, 6, 7, 8, 9, 10};
+  s.counters = Counters{123, 45, 6, 7, 8, 9, 10, 11};
   s.clockOffsetMs = -86400123;
   s.summerTime = true;
   s.tapeWidth = kNarrowTape;
   s.tape = {"PLAIN", "", "back\\slash \x01 del \x7f", "\xc7\xc3O 1252 \xe9", "|pipe"};
+
+  s.movementDate = EncodeDate(2026, 12, 5);
+  s.couponPaying = true;
+  s.serialNumber = "X\\Y\xe9";
+  s.ecfNumber = 999;
+  s.grandTotal = 99999999999999999;
+  s.day.grossSales = 999999999999;
+  s.day.cancelledIcms = 1;
+  s.day.cancelledIss = 2;
+  s.day.discounts = 3;
+  s.day.surcharges = 4;
+  s.day.exemptSales = 5;
+  s.day.nonIncidenceSales = 6;
+  s.day.substitutionSales = 7;
+  s.day.taxableBases[0] = 10;
+  s.day.taxableBases[14] = 11;
+  s.day.payments[19] = {9999, 12};
+  s.day.totalizers[0] = {1, 13};
+  s.day.totalizers[49] = {2, 0};
+  s.taxRates = TaxRateTable{};  // the fresh rates gone
+  s.taxRates[14] = {"S99", 9999};
+  s.paymentMethods[0] = {};  // a free entry before used ones
+  s.paymentMethods[1] = {'#', "  lead \\ \xc7"};
+  s.paymentMethods[19] = {'S', AnsiString(15, 'Z')};
+  s.totalizers[0] = {'&', "ENTRADA-SAIDA"};
+  s.totalizers[49] = {'-', AnsiString(14, '\xe9')};
   return s;
 }
+
+std::string WithChecksum(const std::string& body) {
+  return body + "checksum " + Hex8(Crc32(body)) + "\n";
+}
+
+// A state file as the printer wrote it before it kept identity, totals and
+// tables.
+const char kVersionOneBody[] =
+    "MDX virtual printer state 1\n"
+    "day_open 1\n"
+    "z_pending 0\n"
+    "document coupon\n"
+    "last_coupon_coo 0\n"
+    "cheque 0\n"
+    "paper ok\n"
+    "coo 17\n"
+    "ccf 5\n"
+    "gnf 3\n"
+    "grg 2\n"
+    "cfc 1\n"
+    "crz 4\n"
+    "cro 1\n"
+    "clock_offset_ms 0\n"
+    "summer_time 0\n"
+    "tape_width 40\n"
+    "tape 1\n"
+    "|OLD LINE\n";
 
 TEST(StateCodecTest, EveryFieldSurvivesTheRoundTrip) {
   const PrinterState original = EveryFieldSet();
@@ -47,6 +103,18 @@ TEST(StateCodecTest, DamageIsRecognised) {
   oddWidth.tapeWidth = 44;
   PrinterState negative = EveryFieldSet();
   negative.counters.coo = -1;
+  PrinterState badRate = EveryFieldSet();
+  badRate.taxRates[0] = {"t1", 100};
+  PrinterState badName = EveryFieldSet();
+  badName.paymentMethods[0] = {'S', "TRAILING "};
+  PrinterState badAmount = EveryFieldSet();
+  badAmount.day.discounts = kLargestAmount + 1;
+  PrinterState badEcf = EveryFieldSet();
+  badEcf.ecfNumber = 0;
+  std::string newer = good.substr(0, good.rfind("checksum"));
+  newer.replace(newer.find("state 2"), 7, "state 3");
+  std::string backwards = good.substr(0, good.rfind("checksum"));
+  backwards.replace(backwards.find("totalizer 1 "), 12, "totalizer 77 ");
 
   struct Case {
     const char* name;
@@ -62,6 +130,12 @@ TEST(StateCodecTest, DamageIsRecognised) {
       {"tape line too wide", EncodeState(wide)},
       {"tape width not offered", EncodeState(oddWidth)},
       {"negative counter", EncodeState(negative)},
+      {"tax rate code", EncodeState(badRate)},
+      {"payment name", EncodeState(badName)},
+      {"amount past its digits", EncodeState(badAmount)},
+      {"ECF number", EncodeState(badEcf)},
+      {"newer version", WithChecksum(newer)},
+      {"entry past the table", WithChecksum(backwards)},
   };
   for (const Case& c : cases) {
     PrinterState decoded;
@@ -150,6 +224,75 @@ TEST_F(StateFileTest, UnwritableFileIsReportedOnceAndThePrinterGoesOn) {
   EXPECT_NE(warnings[0].find("cannot save"), AnsiString::npos);
   EXPECT_FALSE(printer->Save());
   EXPECT_EQ(printer->State().document, DocumentKind::kManagementReport);
+}
+
+TEST_F(StateFileTest, ProgrammedTablesAndTotalsSurviveARestart) {
+  printer = CreateVirtualPrinter(Options(file_));
+  ASSERT_EQ(Send("39SCARTAO         SRel Gerencial"), ".+0000");
+  ASSERT_EQ(Send("38N&ENTRADA-SAIDA +Suprimento    "), ".+0000");
+  Edit([](PrinterState& s) {
+    s.serialNumber = "SW4242";
+    s.taxRates[4] = {"T05", 2500};
+    s.day.payments[1] = {3, 4550};
+  });
+  const AnsiString tables = Send("295") + Send("297") + Send("294");
+  const AnsiString registers = Send("273") + Send("276");
+
+  printer = CreateVirtualPrinter(Options(file_));
+  EXPECT_EQ(Send("295") + Send("297") + Send("294"), tables);
+  EXPECT_EQ(Send("273") + Send("276"), registers);
+  EXPECT_EQ(Field(Send("295"), 52, 32), "SCARTAO         SRel Gerencial  ");
+  EXPECT_EQ(Field(Send("276"), 24, 16), "0003000000004550");
+}
+
+TEST_F(StateFileTest, FileOfTheFirstVersionLoadsWithAFreshPrintersTablesAndTotals) {
+  platform::WriteFileAtomically(file_, WithChecksum(kVersionOneBody));
+  printer = CreateVirtualPrinter(Options(file_));
+  EXPECT_TRUE(warnings.empty());
+
+  PrinterState expected;
+  expected.dayOpen = true;
+  expected.document = DocumentKind::kFiscalCoupon;
+  expected.counters = Counters{17, 5, 3, 2, 1, 4, 1, 0};
+  expected.tapeWidth = kNarrowTape;
+  expected.tape = {"OLD LINE"};
+  EXPECT_EQ(printer->State(), expected);
+  EXPECT_EQ(Field(Send("27H"), 73, 6), "000017");
+  EXPECT_EQ(Field(Send("273"), 13, 9), "SW0000001");
+  EXPECT_EQ(Field(Send("293"), 49, 7), "T011800");
+
+  // Saved again, it is a file of the current version with the same state.
+  ASSERT_TRUE(printer->Save());
+  EXPECT_EQ(platform::ReadFile(file_).substr(0, 28), "MDX virtual printer state 2\n");
+  printer = CreateVirtualPrinter(Options(file_));
+  EXPECT_EQ(printer->State(), expected);
+}
+
+TEST_F(StateFileTest, SetStateRefusesWhatThePrinterCannotHold) {
+  const std::function<void(PrinterState&)> changes[] = {
+      [](PrinterState& s) { s.serialNumber = ""; },
+      [](PrinterState& s) { s.serialNumber = "SW 000001"; },
+      [](PrinterState& s) { s.serialNumber = "SW00000001"; },
+      [](PrinterState& s) { s.ecfNumber = 1000; },
+      [](PrinterState& s) { s.movementDate = EncodeDate(2026, 12, 5) + 0.5; },
+      [](PrinterState& s) { s.grandTotal = -1; },
+      [](PrinterState& s) { s.day.taxableBases[3] = kLargestAmount + 1; },
+      [](PrinterState& s) { s.day.payments[0].count = 10000; },
+      [](PrinterState& s) { s.taxRates[0].hundredths = 10000; },
+      [](PrinterState& s) { s.taxRates[1].code = "T1"; },
+      [](PrinterState& s) { s.taxRates[5] = {"", 100}; },
+      [](PrinterState& s) { s.paymentMethods[0].name = AnsiString(16, 'X'); },
+      [](PrinterState& s) { s.paymentMethods[2] = {' ', "NO FLAG"}; },
+      [](PrinterState& s) { s.totalizers[0] = {'*', "STAR"}; },
+      [](PrinterState& s) { s.totalizers[1] = {'+', "LINE\nFEED"}; },
+  };
+  const PrinterState before = printer->State();
+  for (size_t i = 0; i < std::size(changes); ++i) {
+    PrinterState state = before;
+    changes[i](state);
+    EXPECT_THROW(printer->SetState(state), Exception) << "change " << i;
+  }
+  EXPECT_EQ(printer->State(), before);
 }
 
 TEST_F(StateFileTest, TapeWidthIsFortyOrFortyEight) {
