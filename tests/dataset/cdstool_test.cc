@@ -3,6 +3,8 @@
 // every mistake in its input.
 #include <gtest/gtest.h>
 
+#include "support/temp_folder.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -31,7 +33,7 @@ class CdsTool : public ::testing::Test {
     tool = platform::ExecutableDirectory() + "cdstool";
 #endif
     if (!fs::exists(tool)) GTEST_SKIP() << "cdstool is not built beside the tests (" << tool << ")";
-    dir = fs::temp_directory_path() / "mdx_cdstool_test";
+    dir = mdx::test::MakeTemporaryFolder("mdx_cdstool");
     fs::remove_all(dir);
     fs::create_directories(dir);
   }

@@ -1,6 +1,8 @@
 // ".cds" files and round trips: packet -> dataset -> file -> dataset.
 #include <gtest/gtest.h>
 
+#include "support/temp_folder.h"
+
 #include <filesystem>
 #include <fstream>
 
@@ -19,8 +21,7 @@ using test::DatabaseErrorOf;
 class DataSetFile : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("mdx_dataset_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    dir = mdx::test::MakeTemporaryFolder("mdx_dataset");
     fs::remove_all(dir);
     fs::create_directories(dir);
   }

@@ -2,6 +2,8 @@
 // missing, damaged or cannot be written.
 #include <gtest/gtest.h>
 
+#include "support/temp_folder.h"
+
 #include <filesystem>
 #include <functional>
 #include <iterator>
@@ -11,6 +13,7 @@
 #include "mdx00200/exceptions.h"
 #include "mdx00200/platform.h"
 #include "printer_fixture.h"
+#include "sale_frames.h"
 
 namespace mdx::emulator::test {
 namespace {
@@ -54,6 +57,30 @@ PrinterState EveryFieldSet() {
   s.paymentMethods[19] = {'S', AnsiString(15, 'Z')};
   s.totalizers[0] = {'&', "ENTRADA-SAIDA"};
   s.totalizers[49] = {'-', AnsiString(14, '\xe9')};
+
+  s.coupon.coo = 999999;
+  s.coupon.consumer = "123.456.789-09 \\x";
+  CouponItem item;
+  item.code = "  A B\\\xe9";  // blanks, a backslash and a 1252 letter
+  item.description = "?KG CAFE  TORRADO";
+  item.taxCode = "F";
+  item.bucket = 17;
+  item.quantity = 9999999;
+  item.unitPrice = 999999999;
+  item.amount = 999999999000;
+  item.discount = 999999999001;
+  item.surcharge = 1;
+  s.coupon.items = {item, CouponItem{"", "", "", 0, 1, 1, 0, 0, 0}};
+  s.coupon.subtotalDiscount = 5;
+  s.coupon.subtotalSurcharge = 6;
+  s.coupon.payments = {{20, 1}, {1, 999999999998}};
+  s.lastCoupon.coo = 40;
+  s.lastCoupon.items = {CouponItem{"1", "X", "T01", 0, 1000, 100, 100, 0, 0}};
+  s.lastCoupon.payments = {{2, 100}};
+  s.receipt.group = 50;
+  s.receipt.linkedMethod = 20;
+  s.receipt.entries = {{1, 10}, {50, 999999999989}};
+  s.receipt.payments = {{3, 7}};
   return s;
 }
 
@@ -112,9 +139,17 @@ TEST(StateCodecTest, DamageIsRecognised) {
   PrinterState badEcf = EveryFieldSet();
   badEcf.ecfNumber = 0;
   std::string newer = good.substr(0, good.rfind("checksum"));
-  newer.replace(newer.find("state 2"), 7, "state 3");
+  newer.replace(newer.find("state 3"), 7, "state 4");
   std::string backwards = good.substr(0, good.rfind("checksum"));
   backwards.replace(backwards.find("totalizer 1 "), 12, "totalizer 77 ");
+  std::string itemOrder = good.substr(0, good.rfind("checksum"));
+  itemOrder.replace(itemOrder.find("coupon_item 1 "), 14, "coupon_item 2 ");
+  std::string itemFields = good.substr(0, good.rfind("checksum"));
+  itemFields.replace(itemFields.find("coupon_item 2 0 "), 16, "coupon_item 2 0  ");
+  PrinterState badBucket = EveryFieldSet();
+  badBucket.coupon.items[0].bucket = 18;
+  PrinterState bigDiscount = EveryFieldSet();
+  bigDiscount.lastCoupon.items[0].discount = 101;
 
   struct Case {
     const char* name;
@@ -136,6 +171,10 @@ TEST(StateCodecTest, DamageIsRecognised) {
       {"ECF number", EncodeState(badEcf)},
       {"newer version", WithChecksum(newer)},
       {"entry past the table", WithChecksum(backwards)},
+      {"items out of order", WithChecksum(itemOrder)},
+      {"an item's fields", WithChecksum(itemFields)},
+      {"item bucket", EncodeState(badBucket)},
+      {"discount larger than the item", EncodeState(bigDiscount)},
   };
   for (const Case& c : cases) {
     PrinterState decoded;
@@ -148,10 +187,7 @@ TEST(StateCodecTest, DamageIsRecognised) {
 class StateFileTest : public PrinterTest {
  protected:
   void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("mdx_emulator_state_" +
-               std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    folder_ = mdx::test::MakeTemporaryFolder("mdx_emulator_state");
     std::filesystem::remove_all(folder_);
     std::filesystem::create_directories(folder_);
     file_ = (folder_ / "printer.state").string();
@@ -181,6 +217,30 @@ TEST_F(StateFileTest, RestartedPrinterFindsItsStateAsItWas) {
   EXPECT_EQ(status.substr(46, 11), "1501241030S");
   EXPECT_EQ(Send("12"), ".+0000");
   EXPECT_EQ(printer->State().tape.back(), AnsiString(40, '='));
+}
+
+TEST_F(StateFileTest, RestartedTillFindsTheCouponItLeftOpen) {
+  printer = CreateVirtualPrinter(Options(file_));
+  ASSERT_EQ(Send("1712345678909"), ".+0000");
+  ASSERT_EQ(Send(ItemFrame("789", 2000, 350, 700, "?KGCAFE")), ".+0000");
+  ASSERT_EQ(Send(ItemDiscountFrame(50)), ".+0000");
+  ASSERT_EQ(Send(PaymentFrame(1, 300)), ".+0000");
+  const PrinterState before = printer->State();
+
+  printer = CreateVirtualPrinter(Options(file_));
+  EXPECT_EQ(printer->State(), before);
+  EXPECT_EQ(Field(Send("28"), 10, 8), "E VENDAS");
+  EXPECT_EQ(Send("12N"), ".-E008");  // 3,00 of 6,50 paid
+  EXPECT_EQ(Send(PaymentFrame(1, 500)), ".+0000");
+  EXPECT_EQ(Send("12N"), ".+0000");
+  EXPECT_EQ(printer->State().tape.end()[-4], "TROCO R$" + AnsiString(36, ' ') + "1,50");
+  EXPECT_EQ(Field(Send("271"), 105, 12), "000000000650");
+  EXPECT_EQ(Field(Send("276"), 8, 16), "0002000000000650");
+
+  // The closed coupon is still the one "05" cancels after another restart.
+  printer = CreateVirtualPrinter(Options(file_));
+  EXPECT_EQ(Send("05"), ".+0000");
+  EXPECT_EQ(Field(Send("271"), 61, 12), "000000000650");
 }
 
 TEST_F(StateFileTest, MissingFileGivesAFreshPrinterSavedAtItsFirstChange) {
@@ -263,7 +323,7 @@ TEST_F(StateFileTest, FileOfTheFirstVersionLoadsWithAFreshPrintersTablesAndTotal
 
   // Saved again, it is a file of the current version with the same state.
   ASSERT_TRUE(printer->Save());
-  EXPECT_EQ(platform::ReadFile(file_).substr(0, 28), "MDX virtual printer state 2\n");
+  EXPECT_EQ(platform::ReadFile(file_).substr(0, 28), "MDX virtual printer state 3\n");
   printer = CreateVirtualPrinter(Options(file_));
   EXPECT_EQ(printer->State(), expected);
 }
@@ -285,6 +345,15 @@ TEST_F(StateFileTest, SetStateRefusesWhatThePrinterCannotHold) {
       [](PrinterState& s) { s.paymentMethods[2] = {' ', "NO FLAG"}; },
       [](PrinterState& s) { s.totalizers[0] = {'*', "STAR"}; },
       [](PrinterState& s) { s.totalizers[1] = {'+', "LINE\nFEED"}; },
+      [](PrinterState& s) { s.coupon.items.push_back(CouponItem{"1", "X", "T01", 0, 0, 1, 0, 0, 0}); },
+      [](PrinterState& s) { s.coupon.items.push_back(CouponItem{"1", "X", "T01", 0, 1, 1, 0, 1, 0}); },
+      [](PrinterState& s) { s.coupon.payments.push_back({21, 100}); },
+      [](PrinterState& s) { s.coupon.payments.push_back({1, 0}); },
+      [](PrinterState& s) { s.coupon.consumer = AnsiString(31, '1'); },
+      [](PrinterState& s) { s.lastCoupon.subtotalDiscount = 1; },  // more than its subtotal
+      [](PrinterState& s) { s.receipt.entries.push_back({0, 100}); },
+      [](PrinterState& s) { s.receipt.entries.push_back({1, kLargestAmount + 1}); },
+      [](PrinterState& s) { s.receipt.linkedMethod = 21; },
   };
   const PrinterState before = printer->State();
   for (size_t i = 0; i < std::size(changes); ++i) {

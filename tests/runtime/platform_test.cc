@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/temp_folder.h"
+
 #include <filesystem>
 
 #include "mdx00200/exceptions.h"
@@ -12,8 +14,7 @@ namespace {
 class PlatformTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("mdx_platform_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    folder_ = mdx::test::MakeTemporaryFolder("mdx_platform");
     std::filesystem::remove_all(folder_);
   }
   void TearDown() override { std::filesystem::remove_all(folder_); }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/temp_folder.h"
+
 #include <cstdio>
 #include <filesystem>
 
@@ -39,7 +41,8 @@ TEST(StringListTest, TextSplitsOnEveryLineBreak) {
 }
 
 TEST(StringListTest, FileRoundTripAndMissingFile) {
-  auto path = std::filesystem::temp_directory_path() / "mdx_string_list_test.txt";
+  mdx::test::TemporaryFolder folder("mdx_string_list");
+  auto path = folder.path() / "lines.txt";
   TStringList list;
   list.Add("linha \xE1");
   list.Add("");

@@ -2,6 +2,8 @@
 // and a damaged one replaced by a fresh printer.
 #include <gtest/gtest.h>
 
+#include "support/temp_folder.h"
+
 #include <filesystem>
 
 #include "mdx00200/platform.h"
@@ -13,10 +15,7 @@ namespace {
 class SerialStateTest : public SerialTest {
  protected:
   void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("mdx_serial_state_" +
-               std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    folder_ = mdx::test::MakeTemporaryFolder("mdx_serial_state");
     std::filesystem::remove_all(folder_);
     std::filesystem::create_directories(folder_);
     file_ = (folder_ / "printer.state").string();

@@ -1,5 +1,7 @@
 #include "support/fake_host.h"
 
+#include "support/temp_folder.h"
+
 #include <chrono>
 #include <filesystem>
 #include <random>
@@ -9,30 +11,10 @@
 
 namespace mdx::test {
 
-namespace {
-
-// A new, empty folder under the system's temporary folder.
-std::filesystem::path MakeTemporaryFolder() {
-  namespace fs = std::filesystem;
-  static unsigned serial = 0;
-  std::random_device device;
-  std::mt19937_64 random(device() ^ static_cast<uint64_t>(
-                                        std::chrono::steady_clock::now().time_since_epoch().count()));
-  fs::path base = fs::temp_directory_path();
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    fs::path candidate =
-        base / ("mdx_fakehost_" + std::to_string(random() % 1000000000u) + "_" + std::to_string(++serial));
-    std::error_code error;
-    if (fs::create_directory(candidate, error)) return candidate;
-  }
-  throw std::runtime_error("FakeHost: cannot create a temporary folder under " + base.string());
-}
-
-}  // namespace
 
 FakeHost::FakeHost()
     : now(EncodeDate(2024, 1, 15) + EncodeTime(10, 30, 0, 0)),
-      directory_(MakeTemporaryFolder().string()) {
+      directory_(MakeTemporaryFolder("mdx_fakehost").string()) {
   directory_ += static_cast<char>(std::filesystem::path::preferred_separator);
 }
 
