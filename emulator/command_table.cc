@@ -1,6 +1,9 @@
 #include "emulator/command_table.h"
 
+#include "emulator/coupon_closing.h"
+#include "emulator/coupon_commands.h"
 #include "emulator/document_commands.h"
+#include "emulator/receipt_commands.h"
 #include "emulator/register_commands.h"
 #include "emulator/status_commands.h"
 #include "emulator/table_commands.h"
@@ -10,10 +13,18 @@ namespace mdx::emulator {
 namespace {
 
 constexpr CommandSpec kCommands[] = {
+    {"01", true, RegisterItem},
+    {"02", true, ItemDiscount},
+    {"03", true, SubtotalDiscount},
     {"05", true, CancelCoupon},
+    {"07", true, RegisterReceiptAmount},
     {"08", true, PrintDocumentText},
+    {"10", true, RegisterPayment},
+    {"11", true, SubtotalSurcharge},
     {"12", true, CloseDocument},
     {"13", true, OpenReport},
+    {"17", true, OpenCoupon},
+    {"19", true, OpenReceipt},
     {"23", false, PlainStatus},
     {"25", false, ChequeCloseOrProbe},
     {"27", false, ReadRegister},
@@ -22,6 +33,7 @@ constexpr CommandSpec kCommands[] = {
     {"36", false, SwitchSummerTime},
     {"38", false, NameTotalizers},
     {"39", false, ProgramPaymentMethods},
+    {"60", true, ItemSurcharge},
 };
 
 }  // namespace

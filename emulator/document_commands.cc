@@ -3,8 +3,11 @@
 #include <optional>
 #include <vector>
 
+#include "emulator/coupon_closing.h"
+#include "emulator/digit_fields.h"
 #include "emulator/documents.h"
 #include "emulator/paper_tape.h"
+#include "emulator/receipt_commands.h"
 #include "emulator/reply_builder.h"
 
 namespace mdx::emulator {
@@ -45,8 +48,8 @@ AnsiString OpenReport(CommandContext& context, const AnsiString& params) {
   if (context.State().document != DocumentKind::kNone) return RefusedDocumentOpen();
   PrinterState& s = context.Change();
   StartDocument(s, context.Now(), "RELATORIO GERENCIAL");
-  ++s.counters.gnf;
-  ++s.counters.grg;
+  s.counters.gnf = NextCount(s.counters.gnf);
+  s.counters.grg = NextCount(s.counters.grg);
   s.tape.push_back(LeftAndRight("GNF:" + ZeroFilled(s.counters.gnf, 6),
                                 "GRG:" + ZeroFilled(s.counters.grg, 6), s.tapeWidth));
   s.document = DocumentKind::kManagementReport;
@@ -79,40 +82,29 @@ AnsiString CloseDocument(CommandContext& context, const AnsiString& params) {
     if (!lines) return Refused(kStatusBadParameters);
     footer = std::move(*lines);
   }
-  const DocumentKind document = context.State().document;
-  if (document == DocumentKind::kNone) return Accepted();
-  if (document == DocumentKind::kFiscalCoupon && !withFooter) return Refused(kStatusWrongState);
-
+  switch (context.State().document) {
+    case DocumentKind::kNone: return Accepted();
+    case DocumentKind::kFiscalCoupon:
+      if (!withFooter) return Refused(kStatusWrongState);
+      return CloseCoupon(context, footer);
+    case DocumentKind::kNonFiscalReceipt: return CloseReceipt(context, footer);
+    case DocumentKind::kManagementReport: break;
+  }
   PrinterState& s = context.Change();
   for (const AnsiString& line : footer) PrintInDocument(s, line);
   EndDocument(s);
   s.document = DocumentKind::kNone;
-  s.couponPaying = false;
-  if (document == DocumentKind::kFiscalCoupon) s.lastCouponCoo = s.counters.coo;
   return Accepted();
 }
 
-AnsiString CancelCoupon(CommandContext& context, const AnsiString& params) {
-  if (!params.empty()) return Refused(kStatusBadParameters);
-  const PrinterState& current = context.State();
-  if (HoldsText(current.document)) return RefusedDocumentOpen();
-  if (current.document == DocumentKind::kFiscalCoupon) {
-    PrinterState& s = context.Change();
-    s.tape.push_back(Centred("CUPOM FISCAL CANCELADO", s.tapeWidth));
-    EndDocument(s);
-    s.document = DocumentKind::kNone;
-    s.couponPaying = false;
-    ++s.counters.cfc;
-    return Accepted();
+AnsiString RegisterPayment(CommandContext& context, const AnsiString& params) {
+  const std::optional<PositionAndAmount> payment = ReadPositionAndAmount(params);
+  if (!payment) return Refused(kStatusBadParameters);
+  switch (context.State().document) {
+    case DocumentKind::kFiscalCoupon: return CouponPayment(context, *payment);
+    case DocumentKind::kNonFiscalReceipt: return ReceiptPayment(context, *payment);
+    default: return Refused(kStatusWrongState);
   }
-  if (current.lastCouponCoo == 0) return Refused(kStatusWrongState);
-  PrinterState& s = context.Change();
-  const int cancelled = s.lastCouponCoo;
-  StartDocument(s, context.Now(), "CANCELAMENTO DE CUPOM FISCAL");
-  s.tape.push_back("COO DO CUPOM CANCELADO: " + ZeroFilled(cancelled, 6));
-  EndDocument(s);
-  ++s.counters.cfc;
-  return Accepted();
 }
 
 }  // namespace mdx::emulator

@@ -1,5 +1,6 @@
 // Commands on the documents the printer holds: the management report, the
-// text of a report or non-fiscal receipt, closing, and cancelling a coupon.
+// text of a report or non-fiscal receipt, and the two commands shared by
+// the documents: payment ("10") and closing ("12").
 #pragma once
 
 #include "emulator/command_context.h"
@@ -22,15 +23,15 @@ AnsiString PrintDocumentText(CommandContext& context, const AnsiString& params);
 //   "12" (no parameters) closes a management report or non-fiscal receipt;
 //   a fiscal coupon is not closed this way (E004).
 //   "12" + "N" + footer pairs closes whatever is open, printing each pair's
-//   line first. A pair is "0" + a line of 40 characters; bare "0"s may trail.
+//   line. A pair is "0" + a line of 40 characters; bare "0"s may trail.
 //   Anything else is E003.
-// With nothing open both forms are accepted and print nothing.
+// A coupon closes as CloseCoupon says, a receipt as CloseReceipt says. With
+// nothing open both forms are accepted and print nothing.
 AnsiString CloseDocument(CommandContext& context, const AnsiString& params);
 
-// "05", no parameters: cancels the open fiscal coupon, or else the last
-// document when it is a closed fiscal coupon (a cancellation document is
-// printed). E010 while a report or receipt is open; E004 when there is no
-// coupon to cancel.
-AnsiString CancelCoupon(CommandContext& context, const AnsiString& params);
+// "10" + payment position (2) + amount (12): a payment of the open coupon
+// (CouponPayment) or non-fiscal receipt (ReceiptPayment). E003 for another
+// shape, E004 with neither open.
+AnsiString RegisterPayment(CommandContext& context, const AnsiString& params);
 
 }  // namespace mdx::emulator

@@ -6,13 +6,19 @@
 
 namespace mdx::emulator {
 
-void StartDocument(PrinterState& state, TDateTime now, std::string_view title) {
+int NextCount(int counter) {
+  return counter >= kLargestDocumentCount || counter < 0 ? 1 : counter + 1;
+}
+
+void StartDocument(PrinterState& state, TDateTime now, std::string_view title,
+                   const std::vector<AnsiString>& headLines) {
   if (state.movementDate == 0) state.movementDate = DateOf(now);
   state.dayOpen = true;
-  ++state.counters.coo;
+  state.counters.coo = NextCount(state.counters.coo);
   state.lastCouponCoo = 0;
   const int width = state.tapeWidth;
   state.tape.push_back(RuleLine(width, '='));
+  for (const AnsiString& line : headLines) state.tape.push_back(line);
   state.tape.push_back(
       LeftAndRight(TapeDateTime(now), "COO:" + ZeroFilled(state.counters.coo, 6), width));
   state.tape.push_back(Centred(title, width));

@@ -3,20 +3,29 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "emulator/printer_state.h"
 #include "mdx00200/datetime.h"
 
 namespace mdx::emulator {
 
+// Largest value of the 6-digit document counters (COO, CCF, GNF, GRG, CFC).
+inline constexpr int kLargestDocumentCount = 999999;
+
+// The counter's next value: + 1, and 1 again after 999999.
+int NextCount(int counter);
+
 // Counts a new document (COO), forgets the cancellable coupon, opens the
 // fiscal day when it is not open (the movement date becomes today when it is
 // not set), and prints:
 //   a rule of "="
+//   `headLines`, as given
 //   "dd/mm/yyyy hh:nn:ss" ... "COO:nnnnnn"
 //   the title, centred
 //   a rule of "-"
-void StartDocument(PrinterState& state, TDateTime now, std::string_view title);
+void StartDocument(PrinterState& state, TDateTime now, std::string_view title,
+                   const std::vector<AnsiString>& headLines = {});
 
 // Prints text inside the open document (see PrintText).
 void PrintInDocument(PrinterState& state, std::string_view text);

@@ -56,4 +56,20 @@ AnsiString LeftAndRight(std::string_view left, std::string_view right, int width
   return line;
 }
 
+void PrintLeftAndRight(Tape& tape, int width, std::string_view left, std::string_view right) {
+  if (left.size() + 1 + right.size() <= static_cast<size_t>(width)) {
+    tape.push_back(LeftAndRight(left, right, width));
+    return;
+  }
+  PrintText(tape, width, left);
+  tape.push_back(LeftAndRight("", right, width));
+}
+
+AnsiString AmountText(int64_t cents) {
+  if (cents < 0) cents = 0;
+  AnsiString hundredths = std::to_string(cents % 100);
+  if (hundredths.size() < 2) hundredths.insert(0, 1, '0');
+  return std::to_string(cents / 100) + "," + hundredths;
+}
+
 }  // namespace mdx::emulator

@@ -8,6 +8,7 @@
 
 #include "fiscal_totals.h"
 #include "printer_tables.h"
+#include "sale_documents.h"
 #include "mdx00200/ansi_string.h"
 #include "mdx00200/datetime.h"
 
@@ -47,6 +48,14 @@ struct PrinterState {
   // COO of the last document when it was a closed fiscal coupon, which "05"
   // may still cancel; 0 otherwise.
   int lastCouponCoo = 0;
+  // The open fiscal coupon's contents (meaningful while document is
+  // kFiscalCoupon; a coupon opened through SetState may be empty).
+  Coupon coupon;
+  // The last closed fiscal coupon, until the next coupon opens or "05"
+  // cancels it: what a cancellation reverses and what linked receipts name.
+  Coupon lastCoupon;
+  // The open non-fiscal receipt's contents (while document is kNonFiscalReceipt).
+  Receipt receipt;
   bool chequeInProgress = false;
   PaperLevel paper = PaperLevel::kOk;
   Counters counters;

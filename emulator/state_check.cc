@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "emulator/payment_table.h"
+#include "emulator/sale_check.h"
 #include "emulator/tax_rate_table.h"
 #include "emulator/totalizer_table.h"
 
@@ -93,6 +94,7 @@ AnsiString StateProblem(const PrinterState& s) {
   AnsiString problem = IdentityProblem(s);
   if (problem.empty()) problem = TotalsProblem(s);
   if (problem.empty()) problem = TablesProblem(s);
+  if (problem.empty()) problem = SaleProblem(s);
   return problem;
 }
 

@@ -11,7 +11,8 @@ namespace mdx::emulator {
 // characters without blanks, an ECF number outside 1-999, a movement date
 // that is not a whole day, an amount below 0 or past its digits (12, or 17
 // for the grand total), a slot count outside 0-9999, or a table entry that
-// TaxRateProblem, PaymentMethodProblem or TotalizerProblem rejects.
+// TaxRateProblem, PaymentMethodProblem or TotalizerProblem rejects, or a
+// coupon or receipt that SaleProblem rejects.
 AnsiString StateProblem(const PrinterState& state);
 
 }  // namespace mdx::emulator

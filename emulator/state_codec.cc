@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "emulator/sale_codec.h"
 #include "emulator/state_check.h"
 #include "emulator/state_lines.h"
 
@@ -12,8 +13,9 @@ namespace mdx::emulator {
 namespace {
 
 constexpr char kHeaderStart[] = "MDX virtual printer state ";
-// Version 2 added the identity, the totals and the tables.
-constexpr int kVersion = 2;
+// Version 2 added the identity, the totals and the tables; version 3 the
+// open coupon, the last closed coupon and the open receipt.
+constexpr int kVersion = 3;
 constexpr char kChecksumName[] = "checksum ";
 constexpr int kLargestCounter = 999999;
 constexpr int64_t kLongestTape = 10000000;
@@ -156,7 +158,7 @@ class Decoder {
            Amount("substitution_sales", d.substitutionSales) && TaxableBases(d) &&
            Accumulators("payment_totals", "payment_total", d.payments) &&
            Accumulators("totalizer_totals", "totalizer_total", d.totalizers) && TaxRates(s) &&
-           PaymentMethods(s) && Totalizers(s);
+           PaymentMethods(s) && Totalizers(s) && DecodeSale(r_, s);
   }
 
   bool TapeLines(int width, std::vector<AnsiString>& tape) {
@@ -351,6 +353,7 @@ std::string EncodeState(const PrinterState& s) {
              [](const PaymentMethod& m) { return EscapeText(m.flag + m.name); });
   PutEntries(w, "totalizers", "totalizer", s.totalizers,
              [](const Totalizer& t) { return EscapeText(t.marker + t.name); });
+  EncodeSale(s, w.Text());
 
   w.Put("tape", static_cast<int64_t>(s.tape.size()));
   for (const AnsiString& line : s.tape) w.Line("|" + EscapeText(line));

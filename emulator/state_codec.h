@@ -3,7 +3,7 @@
 // and the CRC-32 of every byte before that line, so a cut or altered file is
 // recognised. Texts are escaped as EscapeText does.
 //
-//   MDX virtual printer state 2
+//   MDX virtual printer state 3
 //   day_open 0
 //   ...
 //   tape_width 48
@@ -13,13 +13,16 @@
 //   tax_rates 4                 a table: the count of used entries, then
 //   tax_rate 1 T01 1800         "name position rest" for each of them
 //   ...
+//   coupon_coo 5                the sale documents (sale_codec.h), since
+//   ...                         version 3
 //   tape 2
 //   |line one
 //   |line two
 //   checksum 1a2b3c4d
 //
-// Files of version 1 have none of the later fields; those, and any later
-// field that is missing, take the fresh printer's value.
+// Files of version 1 have none of the later fields, files of version 2 none
+// of the sale documents; those, and any later field that is missing, take
+// the fresh printer's value.
 #pragma once
 
 #include <string>

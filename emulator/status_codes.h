@@ -23,8 +23,20 @@ inline constexpr char kStatusBadParameters[] = "E003";
 // The command does not fit the printer's state (text with no report open,
 // cancelling when there is no coupon to cancel, ...).
 inline constexpr char kStatusWrongState[] = "E004";
-// A table has no room for the entries the command adds.
+// No room: a table has no room for the entries the command adds, or a
+// document holds as many items, payments or entries as it can.
 inline constexpr char kStatusTableFull[] = "E005";
+// An amount that does not fit: a line total that is not Trunc2(quantity x
+// price), a quantity, price or amount of 0, a discount larger than what it
+// discounts, or a sum that would pass its digits.
+inline constexpr char kStatusBadAmount[] = "E006";
+// The command names a table entry that cannot be used: an unknown tax-rate
+// code, a free payment-method position, a free or header totalizer.
+inline constexpr char kStatusUnknownEntry[] = "E007";
+// The document cannot close yet: its payments do not cover its total.
+inline constexpr char kStatusNotPaid[] = "E008";
+// The day of an earlier date needs its Z reduction before any sale.
+inline constexpr char kStatusZPending[] = "E009";
 // A document is still open; the reply carries kOperationOpenText from position 7.
 inline constexpr char kStatusDocumentOpen[] = "E010";
 // The default status of a refusal injected by a fault rule.

@@ -107,7 +107,8 @@ TEST_F(DocumentTest, CloseFitsWhatIsOpen) {
       {DocumentKind::kNonFiscalReceipt, "12", ".+0000", DocumentKind::kNone, true},
       {DocumentKind::kNonFiscalReceipt, "12N", ".+0000", DocumentKind::kNone, true},
       {DocumentKind::kFiscalCoupon, "12", ".-E004", DocumentKind::kFiscalCoupon, false},
-      {DocumentKind::kFiscalCoupon, "12N", ".+0000", DocumentKind::kNone, true},
+      // A coupon without items cannot close; it can only be cancelled.
+      {DocumentKind::kFiscalCoupon, "12N", ".-E004", DocumentKind::kFiscalCoupon, false},
       {DocumentKind::kManagementReport, "12X", ".-E003", DocumentKind::kManagementReport, false},
   };
   for (const Case& c : cases) {
@@ -127,13 +128,14 @@ TEST_F(DocumentTest, CouponCloseWithFooterPairsPrintsEachLine) {
   const AnsiString paraiba = "PARAIBA LEGAL - RECEITA CIDADA\n\rTORPEDO ";
   ASSERT_EQ(tax.size(), 40u);
   ASSERT_EQ(paraiba.size(), 40u);
-  Hold(DocumentKind::kFiscalCoupon);
+  OpenPaidCoupon();
   const size_t before = printer->State().tape.size();
 
   EXPECT_EQ(Send("12N0" + first + "0" + tax + "0" + paraiba + "0" + AnsiString(40, ' ') + "000"),
             ".+0000");
-  EXPECT_EQ(TapeFrom(before), (Lines{"OBRIGADO PELA PREFERENCIA", tax,
+  EXPECT_EQ(TapeFrom(before), (Lines{AnsiString(48, '-'), "OBRIGADO PELA PREFERENCIA", tax,
                                      "PARAIBA LEGAL - RECEITA CIDADA", "TORPEDO", "",
+                                     "ECF:001" + AnsiString(28, ' ') + "FAB:SW0000001",
                                      AnsiString(48, '=')}));
   EXPECT_EQ(printer->State().document, DocumentKind::kNone);
 }
@@ -158,24 +160,23 @@ TEST_F(DocumentTest, CancelTakesTheOpenCouponOrTheLastClosedOne) {
   EXPECT_EQ(printer->State().counters.cfc, 1);
   EXPECT_EQ(Send("05"), ".-E004");  // a cancelled coupon is not cancelled twice
 
-  PrinterState state = printer->State();
-  state.counters.coo = 122;
-  state.document = DocumentKind::kFiscalCoupon;
-  printer->SetState(state);
+  Edit([](PrinterState& s) { s.counters.coo = 121; });
+  OpenPaidCoupon();
   ASSERT_EQ(Send("12N"), ".+0000");
   before = printer->State().tape.size();
   EXPECT_EQ(Send("05"), ".+0000");
   const Lines printed = TapeFrom(before);
-  ASSERT_EQ(printed.size(), 6u);
+  ASSERT_EQ(printed.size(), 7u);
   EXPECT_EQ(printed[1].substr(38), "COO:000123");
   EXPECT_EQ(printed[2], "          CANCELAMENTO DE CUPOM FISCAL");
   EXPECT_EQ(printed[4], "COO DO CUPOM CANCELADO: 000122");
+  EXPECT_EQ(printed[5], "TOTAL CANCELADO R$" + AnsiString(25, ' ') + "10,00");
   EXPECT_EQ(printer->State().counters.cfc, 2);
   EXPECT_EQ(Send("05"), ".-E004");
 }
 
 TEST_F(DocumentTest, AnotherDocumentMakesTheClosedCouponNoLongerCancellable) {
-  Hold(DocumentKind::kFiscalCoupon);
+  OpenPaidCoupon();
   ASSERT_EQ(Send("12N"), ".+0000");
   ASSERT_EQ(Send("13S"), ".+0000");
   EXPECT_EQ(Send("05"), kOpenLeft);  // the report must be closed first

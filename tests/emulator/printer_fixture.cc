@@ -1,5 +1,7 @@
 #include "printer_fixture.h"
 
+#include "sale_frames.h"
+
 namespace mdx::emulator::test {
 
 TDateTime PrinterTest::systemNow = 0;
@@ -33,6 +35,12 @@ void PrinterTest::Edit(const std::function<void(PrinterState&)>& change) {
   PrinterState state = printer->State();
   change(state);
   printer->SetState(state);
+}
+
+void PrinterTest::OpenPaidCoupon() {
+  ASSERT_EQ(Send("17"), ".+0000");
+  ASSERT_EQ(Send(ItemFrame("1", 1000, 1000, 1000, "ITEM")), ".+0000");
+  ASSERT_EQ(Send(PaymentFrame(1, 1000)), ".+0000");
 }
 
 std::vector<AnsiString> PrinterTest::TapeFrom(size_t from) const {

@@ -28,6 +28,9 @@ class PrinterTest : public ::testing::Test {
   void Hold(DocumentKind document);
   // Changes the printer's state through SetState.
   void Edit(const std::function<void(PrinterState&)>& change);
+  // Opens a fiscal coupon with one item of 10,00 at T01 and pays it with
+  // 10,00 in cash (method 1), ready to close.
+  void OpenPaidCoupon();
   // The tape lines printed since the tape had `from` lines.
   std::vector<AnsiString> TapeFrom(size_t from) const;
 

@@ -54,7 +54,7 @@ TEST_F(SerialExchangeTest, StatusRepliesCarryTheirFieldsAtTheirPositions) {
 
 TEST_F(SerialExchangeTest, UnknownAndMalformedFramesAreRefused) {
   EXPECT_EQ(Send("99"), ".-E002");
-  EXPECT_EQ(Send("1151000000000000100N"), ".-E002");
+  EXPECT_EQ(Send("11"), ".-E002");  // "11" is only known followed by "51"
   EXPECT_EQ(Send("28X"), ".-E003");
   unsigned char reply[256];
   EXPECT_EQ(lib.enviaComando("not a frame", reply), 1);

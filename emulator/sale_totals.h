@@ -1,0 +1,35 @@
+// Moving a closed or cancelled document's amounts into the day's totals
+// (fiscal_totals.h) and the grand total. Each function works on the totals
+// as a whole: when an accumulator would pass its digits it returns false and
+// changes nothing. Amounts taken out never go below 0; counts stay within
+// 0-9999.
+#pragma once
+
+#include "emulator/printer_state.h"
+
+namespace mdx::emulator {
+
+// A closed coupon. Gross sales and the grand total take its line totals and
+// surcharges; discounts and surcharges take its item and subtotal ones; each
+// tax bucket's sales (BucketSales) go to that rate's taxable base or to the
+// exempt, non-incidence or substitution sales; each payment, net of change,
+// goes to its method (count + 1).
+bool AddClosedCoupon(PrinterState& state, const Coupon& coupon);
+
+// Cancelling the last closed coupon (added by AddClosedCoupon): its total
+// goes to the cancelled sales (ISS for the "S" rates' buckets, ICMS for the
+// rest), its bucket sales leave the bases and situations, and its payments
+// leave their methods (count - 1). Gross sales, the grand total, discounts
+// and surcharges keep what the coupon brought, so net sales lose it.
+bool CancelClosedCoupon(PrinterState& state, const Coupon& coupon);
+
+// Cancelling the open coupon: what it sold so far counts in gross sales,
+// the grand total, discounts and surcharges, and its whole total as
+// cancelled sales; taxable bases and payments do not change.
+bool CancelOpenCoupon(PrinterState& state, const Coupon& coupon);
+
+// A closed non-fiscal receipt: each entry goes to its totalizer (count + 1),
+// each payment, net of `change`, to its method (count + 1).
+bool AddClosedReceipt(PrinterState& state, const Receipt& receipt, int64_t change);
+
+}  // namespace mdx::emulator
