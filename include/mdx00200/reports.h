@@ -1,0 +1,10 @@
+// Management reports and non-fiscal receipts, cancellations, card-payment (TEF)
+// receipts and the exchange coupon.
+// Part of the package's interface; include "mdx00200/mdx00200.h".
+#pragma once
+
+#include "mdx00200/mdx00200.h"
+
+namespace Mdx00200 {
+
+}  // namespace Mdx00200
