@@ -3,7 +3,9 @@
 #include "emulator/coupon_closing.h"
 #include "emulator/coupon_commands.h"
 #include "emulator/document_commands.h"
+#include "emulator/item_cancelling.h"
 #include "emulator/receipt_commands.h"
+#include "emulator/receipt_reversal.h"
 #include "emulator/register_commands.h"
 #include "emulator/status_commands.h"
 #include "emulator/table_commands.h"
@@ -16,6 +18,7 @@ constexpr CommandSpec kCommands[] = {
     {"01", true, RegisterItem},
     {"02", true, ItemDiscount},
     {"03", true, SubtotalDiscount},
+    {"04", true, CancelItem},
     {"05", true, CancelCoupon},
     {"07", true, RegisterReceiptAmount},
     {"08", true, PrintDocumentText},
@@ -33,6 +36,7 @@ constexpr CommandSpec kCommands[] = {
     {"36", false, SwitchSummerTime},
     {"38", false, NameTotalizers},
     {"39", false, ProgramPaymentMethods},
+    {"53", true, ReverseReceipt},
     {"60", true, ItemSurcharge},
 };
 

@@ -71,7 +71,9 @@ AnsiString AdjustLastItem(CommandContext& context, const AnsiString& params, boo
   if (std::optional<AnsiString> refusal = ItemPhaseRefusal(current)) return *refusal;
   if (current.coupon.items.empty()) return Refused(kStatusWrongState);
   const CouponItem& last = current.coupon.items.back();
-  if ((discount ? last.discount : last.surcharge) != 0) return Refused(kStatusWrongState);
+  if (last.cancelled || (discount ? last.discount : last.surcharge) != 0) {
+    return Refused(kStatusWrongState);
+  }
   if (*amount == 0) return Refused(kStatusBadAmount);
   if (discount && *amount > ItemValue(last)) return Refused(kStatusBadAmount);
   if (!discount && *amount > kLargestAmount - Subtotal(current.coupon)) {

@@ -29,7 +29,7 @@ AnsiString RegisterItem(CommandContext& context, const AnsiString& params);
 
 // "02" / "60" + "0000" + amount (12): a discount / surcharge on the last
 // item, at most one of each per item. E003 for another shape; E004 with no
-// item or when the item has one already; E006 for 0, a discount larger than
+// item, when the item is cancelled or has one already; E006 for 0, a discount larger than
 // the item's value, or a subtotal past 12 digits.
 AnsiString ItemDiscount(CommandContext& context, const AnsiString& params);
 AnsiString ItemSurcharge(CommandContext& context, const AnsiString& params);

@@ -16,6 +16,7 @@ void StartDocument(PrinterState& state, TDateTime now, std::string_view title,
   state.dayOpen = true;
   state.counters.coo = NextCount(state.counters.coo);
   state.lastCouponCoo = 0;
+  state.lastReceipt = Receipt{};
   const int width = state.tapeWidth;
   state.tape.push_back(RuleLine(width, '='));
   for (const AnsiString& line : headLines) state.tape.push_back(line);

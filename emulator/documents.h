@@ -16,7 +16,8 @@ inline constexpr int kLargestDocumentCount = 999999;
 // The counter's next value: + 1, and 1 again after 999999.
 int NextCount(int counter);
 
-// Counts a new document (COO), forgets the cancellable coupon, opens the
+// Counts a new document (COO), forgets the cancellable coupon and the
+// reversible receipt, opens the
 // fiscal day when it is not open (the movement date becomes today when it is
 // not set), and prints:
 //   a rule of "="

@@ -11,7 +11,9 @@ int64_t ItemValue(const CouponItem& item) { return item.amount - item.discount +
 
 int64_t Subtotal(const Coupon& coupon) {
   int64_t sum = 0;
-  for (const CouponItem& item : coupon.items) sum += ItemValue(item);
+  for (const CouponItem& item : coupon.items) {
+    if (!item.cancelled) sum += ItemValue(item);
+  }
   return sum;
 }
 
@@ -68,7 +70,7 @@ Division MultiplyDivide(int64_t x, int64_t y, int64_t d) {
 std::array<int64_t, kBucketCount> BucketSales(const Coupon& coupon) {
   std::array<int64_t, kBucketCount> sales{};
   for (const CouponItem& item : coupon.items) {
-    if (item.bucket >= 0 && item.bucket < kBucketCount) {
+    if (!item.cancelled && item.bucket >= 0 && item.bucket < kBucketCount) {
       sales[static_cast<size_t>(item.bucket)] += ItemValue(item);
     }
   }

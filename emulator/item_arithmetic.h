@@ -17,9 +17,10 @@ namespace mdx::emulator {
 // REQUIRES 0 <= quantity <= 9999999 and 0 <= unitPrice <= 999999999.
 int64_t LineTotal(int quantity, int64_t unitPrice);
 
-// The item's value: its line total less its discount plus its surcharge.
+// The item's value: its line total less its discount plus its surcharge
+// (also for a cancelled item: what its cancellation takes off).
 int64_t ItemValue(const CouponItem& item);
-// The sum of the item values.
+// The sum of the values of the items that are not cancelled.
 int64_t Subtotal(const Coupon& coupon);
 // The subtotal less the subtotal discount plus the subtotal surcharge.
 int64_t CouponTotal(const Coupon& coupon);
@@ -32,7 +33,8 @@ int64_t Change(int64_t due, int64_t paid);
 // ones if it is larger, never below 0): what each method really took in.
 std::vector<Payment> NetPayments(const std::vector<Payment>& payments, int64_t change);
 
-// The coupon's sales per tax bucket: the item values of each bucket, with
+// The coupon's sales per tax bucket: the values of each bucket's items that
+// are not cancelled, with
 // the subtotal discount or surcharge shared in proportion to them. Shares are
 // truncated; the cents left go one each to the buckets whose share lost a
 // fraction, in bucket order. The buckets sum to CouponTotal.

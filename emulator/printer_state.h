@@ -56,6 +56,11 @@ struct PrinterState {
   Coupon lastCoupon;
   // The open non-fiscal receipt's contents (while document is kNonFiscalReceipt).
   Receipt receipt;
+  // The last document when it was a closed non-fiscal receipt with amounts
+  // on totalizers, which "53" may still reverse: its entries and its
+  // payments net of change (payments of 0 left out). Empty entries: nothing
+  // to reverse. Every new document forgets it.
+  Receipt lastReceipt;
   bool chequeInProgress = false;
   PaperLevel paper = PaperLevel::kOk;
   Counters counters;

@@ -192,6 +192,14 @@ AnsiString CloseReceipt(CommandContext& context, const std::vector<AnsiString>& 
   for (const AnsiString& line : footer) PrintInDocument(s, line);
   EndDocument(s);
   s.document = DocumentKind::kNone;
+  if (!s.receipt.entries.empty()) {
+    // What the day's totals took from it, for a reversal ("53").
+    s.lastReceipt = s.receipt;
+    s.lastReceipt.payments.clear();
+    for (const Payment& payment : NetPayments(s.receipt.payments, change)) {
+      if (payment.amount > 0) s.lastReceipt.payments.push_back(payment);
+    }
+  }
   s.receipt = Receipt{};
   return Accepted();
 }

@@ -45,8 +45,9 @@ AnsiString ReceiptPayment(CommandContext& context, const PositionAndAmount& paym
 // Closes the open receipt ("12", or "12" + "N" + footer pairs): prints the
 // total (when no payment printed it), the change, the footer lines and the
 // end rule, and adds the entries and payments to the day's totals
-// (AddClosedReceipt). E008 while a "+" receipt's payments fall short of its
-// total; E006 when a day's total would pass its digits.
+// (AddClosedReceipt). A receipt with entries becomes the reversible last
+// receipt (PrinterState::lastReceipt). E008 while a "+" receipt's payments
+// fall short of its total; E006 when a day's total would pass its digits.
 AnsiString CloseReceipt(CommandContext& context, const std::vector<AnsiString>& footer);
 
 }  // namespace mdx::emulator

@@ -85,7 +85,7 @@ AnsiString CouponProblem(const AnsiString& what, const Coupon& coupon) {
     const CouponItem& item = coupon.items[i];
     problem = ItemProblem(what + ": item " + std::to_string(i + 1), item);
     if (!problem.empty()) return problem;
-    if (!subtotal.Add(item.amount - item.discount + item.surcharge)) {
+    if (!item.cancelled && !subtotal.Add(item.amount - item.discount + item.surcharge)) {
       return what + ": the subtotal passes 12 digits";
     }
   }
@@ -100,22 +100,22 @@ AnsiString CouponProblem(const AnsiString& what, const Coupon& coupon) {
   return PaymentsProblem(what, coupon.payments);
 }
 
-AnsiString ReceiptProblem(const Receipt& receipt) {
-  if (!InRange(receipt.group, 0, kTotalizerCount)) return "receipt: group must be 0 to 50";
+AnsiString ReceiptProblem(const AnsiString& what, const Receipt& receipt) {
+  if (!InRange(receipt.group, 0, kTotalizerCount)) return what + ": group must be 0 to 50";
   if (!InRange(receipt.linkedMethod, 0, kPaymentMethodCount)) {
-    return "receipt: linked method must be 0 to 20";
+    return what + ": linked method must be 0 to 20";
   }
   if (receipt.entries.size() > static_cast<size_t>(kLargestEntryCount)) {
-    return "receipt: more than 99 entries";
+    return what + ": more than 99 entries";
   }
   Sum total;
   for (const ReceiptEntry& entry : receipt.entries) {
-    if (!InRange(entry.totalizer, 1, kTotalizerCount)) return "receipt: totalizer must be 1 to 50";
+    if (!InRange(entry.totalizer, 1, kTotalizerCount)) return what + ": totalizer must be 1 to 50";
     if (entry.amount == 0 || !total.Add(entry.amount)) {
-      return "receipt: amounts must be above 0 and sum within 12 digits";
+      return what + ": amounts must be above 0 and sum within 12 digits";
     }
   }
-  return PaymentsProblem("receipt", receipt.payments);
+  return PaymentsProblem(what, receipt.payments);
 }
 
 }  // namespace
@@ -123,7 +123,8 @@ AnsiString ReceiptProblem(const Receipt& receipt) {
 AnsiString SaleProblem(const PrinterState& state) {
   AnsiString problem = CouponProblem("coupon", state.coupon);
   if (problem.empty()) problem = CouponProblem("last coupon", state.lastCoupon);
-  if (problem.empty()) problem = ReceiptProblem(state.receipt);
+  if (problem.empty()) problem = ReceiptProblem("receipt", state.receipt);
+  if (problem.empty()) problem = ReceiptProblem("last receipt", state.lastReceipt);
   return problem;
 }
 

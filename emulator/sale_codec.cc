@@ -54,14 +54,24 @@ void PutCoupon(std::string& text, const std::string& prefix, const Coupon& c) {
   Put(text, prefix + "adjustments", Numbers({c.subtotalDiscount, c.subtotalSurcharge}));
   PutList(text, prefix + "items", prefix + "item", c.items, [](const CouponItem& i) {
     return Numbers({i.bucket, i.quantity, i.unitPrice, i.amount, i.discount, i.surcharge}) + " " +
-           Token(i.code) + " " + Token(i.taxCode) + " " + Token(i.description);
+           Token(i.code) + " " + Token(i.taxCode) + " " + Token(i.description) + " " +
+           (i.cancelled ? "1" : "0");
   });
   PutList(text, prefix + "payments", prefix + "payment", c.payments,
           [](const Payment& p) { return Numbers({p.method, p.amount}); });
 }
 
-// Splits at single blanks; false unless there are exactly `count` fields.
-bool SplitFields(std::string_view text, size_t count, std::vector<std::string_view>& fields) {
+void PutReceipt(std::string& text, const std::string& prefix, const Receipt& r) {
+  Put(text, prefix + "group", std::to_string(r.group));
+  Put(text, prefix + "linked_method", std::to_string(r.linkedMethod));
+  PutList(text, prefix + "entries", prefix + "entry", r.entries,
+          [](const ReceiptEntry& e) { return Numbers({e.totalizer, e.amount}); });
+  PutList(text, prefix + "payments", prefix + "payment", r.payments,
+          [](const Payment& p) { return Numbers({p.method, p.amount}); });
+}
+
+// Splits at single blanks into `fields`; the number of fields.
+size_t Split(std::string_view text, std::vector<std::string_view>& fields) {
   fields.clear();
   while (true) {
     const size_t blank = text.find(' ');
@@ -69,7 +79,12 @@ bool SplitFields(std::string_view text, size_t count, std::vector<std::string_vi
     if (blank == std::string_view::npos) break;
     text.remove_prefix(blank + 1);
   }
-  return fields.size() == count;
+  return fields.size();
+}
+
+// Splits at single blanks; false unless there are exactly `count` fields.
+bool SplitFields(std::string_view text, size_t count, std::vector<std::string_view>& fields) {
+  return Split(text, fields) == count;
 }
 
 bool Number(std::string_view text, int64_t& value) {
@@ -94,12 +109,12 @@ class SaleDecoder {
                 ReadPayment);
   }
 
-  bool ReadReceipt(Receipt& receipt) {
-    return OptionalInt("receipt_group", receipt.group) &&
-           OptionalInt("receipt_linked_method", receipt.linkedMethod) &&
-           List("receipt_entries", "receipt_entry", kLargestEntryCount, receipt.entries,
+  bool ReadReceipt(const std::string& prefix, Receipt& receipt) {
+    return OptionalInt(prefix + "group", receipt.group) &&
+           OptionalInt(prefix + "linked_method", receipt.linkedMethod) &&
+           List(prefix + "entries", prefix + "entry", kLargestEntryCount, receipt.entries,
                 ReadEntry) &&
-           List("receipt_payments", "receipt_payment", kLargestPaymentCount, receipt.payments,
+           List(prefix + "payments", prefix + "payment", kLargestPaymentCount, receipt.payments,
                 ReadPayment);
   }
 
@@ -136,9 +151,17 @@ class SaleDecoder {
     return true;
   }
 
+  // Files of state 3 have no cancellation mark (the tenth field).
   static bool ReadItem(std::string_view text, CouponItem& item) {
     std::vector<std::string_view> f;
-    return SplitFields(text, 9, f) && Int(f[0], item.bucket) && Int(f[1], item.quantity) &&
+    const size_t count = Split(text, f);
+    if (count == 10) {
+      if (f[9] != "0" && f[9] != "1") return false;
+      item.cancelled = f[9] == "1";
+    } else if (count != 9) {
+      return false;
+    }
+    return Int(f[0], item.bucket) && Int(f[1], item.quantity) &&
            Number(f[2], item.unitPrice) && Number(f[3], item.amount) &&
            Number(f[4], item.discount) && Number(f[5], item.surcharge) &&
            UnescapeText(f[6], item.code) && UnescapeText(f[7], item.taxCode) &&
@@ -183,19 +206,16 @@ class SaleDecoder {
 void EncodeSale(const PrinterState& state, std::string& text) {
   PutCoupon(text, "coupon_", state.coupon);
   PutCoupon(text, "closed_coupon_", state.lastCoupon);
-  Put(text, "receipt_group", std::to_string(state.receipt.group));
-  Put(text, "receipt_linked_method", std::to_string(state.receipt.linkedMethod));
-  PutList(text, "receipt_entries", "receipt_entry", state.receipt.entries,
-          [](const ReceiptEntry& e) { return Numbers({e.totalizer, e.amount}); });
-  PutList(text, "receipt_payments", "receipt_payment", state.receipt.payments,
-          [](const Payment& p) { return Numbers({p.method, p.amount}); });
+  PutReceipt(text, "receipt_", state.receipt);
+  PutReceipt(text, "last_receipt_", state.lastReceipt);
 }
 
 bool DecodeSale(StateReader& reader, PrinterState& state) {
   SaleDecoder decoder(reader);
   return decoder.ReadCoupon("coupon_", state.coupon) &&
          decoder.ReadCoupon("closed_coupon_", state.lastCoupon) &&
-         decoder.ReadReceipt(state.receipt);
+         decoder.ReadReceipt("receipt_", state.receipt) &&
+         decoder.ReadReceipt("last_receipt_", state.lastReceipt);
 }
 
 }  // namespace mdx::emulator

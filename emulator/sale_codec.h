@@ -1,13 +1,14 @@
-// The state file's lines for the open coupon, the last closed coupon and the
-// open receipt (see state_codec.h). Every field is optional on reading, as
+// The state file's lines for the open coupon, the last closed coupon, the
+// open receipt and the last closed receipt (see state_codec.h). Every field is optional on reading, as
 // files written before the printer took sales have none of them.
 //
 //   coupon_coo 5                       the coupon ("coupon_") and the last
 //   coupon_consumer 12345678909        closed one ("closed_coupon_")
 //   coupon_adjustments 100 0           subtotal discount, surcharge
 //   coupon_items 1
-//   coupon_item 1 0 2000 350 700 0 0 0000000000789 T01 ?KGCAFE
+//   coupon_item 1 0 2000 350 700 0 0 0000000000789 T01 ?KGCAFE 0
 //       bucket quantity price amount discount surcharge code tax description
+//       cancelled (1: by "04"; missing in files of state 3)
 //   coupon_payments 1
 //   coupon_payment 1 1 1000            method amount
 //   receipt_group 0
@@ -15,6 +16,8 @@
 //   receipt_entries 1
 //   receipt_entry 1 3 25050            totalizer amount
 //   receipt_payments 0
+//   last_receipt_group 0               the receipt "53" may reverse, as
+//   ...                                "receipt_" (payments net of change)
 //
 // Texts are escaped as EscapeText does, with blanks as "\x20" too, so that
 // the fields of a line are split at blanks.

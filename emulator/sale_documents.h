@@ -1,6 +1,7 @@
 // What the printer keeps of a fiscal coupon and of a non-fiscal receipt
 // while they are open (and of the last closed coupon, which "05" may still
-// cancel and a linked receipt refers to). Amounts are in cents.
+// cancel and a linked receipt refers to, and of the last closed receipt,
+// which "53" may still reverse). Amounts are in cents.
 #pragma once
 
 #include <cstdint>
@@ -30,6 +31,9 @@ struct CouponItem {
   int64_t amount = 0;      // the line total: Trunc2(quantity x unit price)
   int64_t discount = 0;    // item discount ("02"), 0 = none
   int64_t surcharge = 0;   // item surcharge ("60"), 0 = none
+  // Cancelled by "04": it stays on the coupon (and keeps its number) but no
+  // longer counts in the subtotal.
+  bool cancelled = false;
 
   bool operator==(const CouponItem&) const = default;
 };

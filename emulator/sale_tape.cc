@@ -71,6 +71,10 @@ void PrintItemAdjustment(PrinterState& state, int number, bool discount, int64_t
              (discount ? "-" : "+") + AmountText(amount));
 }
 
+void PrintItemCancellation(PrinterState& state, int number, int64_t value) {
+  AmountLine(state, "CANCELAMENTO ITEM " + ZeroFilled(number, 3), "-" + AmountText(value));
+}
+
 void PrintSubtotalAdjustment(PrinterState& state, int64_t subtotal, bool discount,
                              int64_t amount) {
   AmountLine(state, "SUBTOTAL R$", AmountText(subtotal));
@@ -105,6 +109,12 @@ void PrintLinkedOpening(PrinterState& state, int couponCoo, const Payment& payme
   PrintReceiptOpening(state);
   state.tape.push_back("COO DO CUPOM:" + ZeroFilled(couponCoo, 6));
   PrintPayment(state, payment);
+}
+
+void PrintReversal(PrinterState& state, int receiptCoo, int64_t total) {
+  PrintReceiptOpening(state);
+  state.tape.push_back("COO DO COMPROVANTE:" + ZeroFilled(receiptCoo, 6));
+  AmountLine(state, "TOTAL ESTORNADO R$", AmountText(total));
 }
 
 void PrintReceiptEntry(PrinterState& state, const ReceiptEntry& entry, std::string_view text) {

@@ -47,6 +47,9 @@ void PrintItem(PrinterState& state, const CouponItem& item, int number);
 // "DESCONTO ITEM nnn" with "-" + amount, or "ACRESCIMO ITEM nnn" with "+" + amount.
 void PrintItemAdjustment(PrinterState& state, int number, bool discount, int64_t amount);
 
+// "CANCELAMENTO ITEM nnn" with "-" + the item's value.
+void PrintItemCancellation(PrinterState& state, int number, int64_t value);
+
 // "SUBTOTAL R$" with the subtotal, then "DESCONTO R$" with "-" + amount or
 // "ACRESCIMO R$" with "+" + amount.
 void PrintSubtotalAdjustment(PrinterState& state, int64_t subtotal, bool discount,
@@ -74,6 +77,10 @@ void PrintReceiptOpening(PrinterState& state);
 // A receipt linked to the last coupon: "GNF:nnnnnn", "COO DO CUPOM:nnnnnn"
 // and the payment method's name with what the coupon paid with it.
 void PrintLinkedOpening(PrinterState& state, int couponCoo, const Payment& payment);
+
+// The body of a receipt reversal: "GNF:nnnnnn", "COO DO COMPROVANTE:nnnnnn"
+// (the reversed receipt) and "TOTAL ESTORNADO R$" with its total.
+void PrintReversal(PrinterState& state, int receiptCoo, int64_t total);
 
 // An amount on a totalizer: its position (2 digits) and name with the
 // amount, then `text` when it is not blank.

@@ -85,6 +85,20 @@ void AddSales(Ledger& ledger, const Coupon& coupon) {
   ledger.Add(ledger.Day().surcharges, Surcharges(coupon));
 }
 
+// Cancelled sales of a bucket: ISS for the "S" rates' buckets, ICMS for the
+// rest.
+void AddCancelled(Ledger& ledger, const TaxRateTable& rates, int bucket, int64_t amount) {
+  DayTotals& day = ledger.Day();
+  ledger.Add(IsServiceBucket(rates, bucket) ? day.cancelledIss : day.cancelledIcms, amount);
+}
+
+// The items cancelled by "04": their values go to the cancelled sales.
+void AddCancelledItems(Ledger& ledger, const TaxRateTable& rates, const Coupon& coupon) {
+  for (const CouponItem& item : coupon.items) {
+    if (item.cancelled) AddCancelled(ledger, rates, item.bucket, ItemValue(item));
+  }
+}
+
 std::vector<Payment> CouponPayments(const Coupon& coupon) {
   const int64_t change = Change(CouponTotal(coupon), Paid(coupon.payments));
   return NetPayments(coupon.payments, change);
@@ -99,6 +113,7 @@ bool AddClosedCoupon(PrinterState& state, const Coupon& coupon) {
   for (int b = 0; b < kBucketCount; ++b) {
     ledger.Add(ledger.BucketTotal(b), sales[static_cast<size_t>(b)]);
   }
+  AddCancelledItems(ledger, state.taxRates, coupon);
   for (const Payment& payment : CouponPayments(coupon)) ledger.AddToMethod(payment, +1);
   return ledger.Commit(state);
 }
@@ -108,8 +123,7 @@ bool CancelClosedCoupon(PrinterState& state, const Coupon& coupon) {
   const std::array<int64_t, kBucketCount> sales = BucketSales(coupon);
   for (int b = 0; b < kBucketCount; ++b) {
     const int64_t amount = sales[static_cast<size_t>(b)];
-    DayTotals& day = ledger.Day();
-    ledger.Add(IsServiceBucket(state.taxRates, b) ? day.cancelledIss : day.cancelledIcms, amount);
+    AddCancelled(ledger, state.taxRates, b, amount);
     Ledger::Take(ledger.BucketTotal(b), amount);
   }
   for (const Payment& payment : CouponPayments(coupon)) ledger.AddToMethod(payment, -1);
@@ -121,10 +135,9 @@ bool CancelOpenCoupon(PrinterState& state, const Coupon& coupon) {
   AddSales(ledger, coupon);
   const std::array<int64_t, kBucketCount> sales = BucketSales(coupon);
   for (int b = 0; b < kBucketCount; ++b) {
-    DayTotals& day = ledger.Day();
-    ledger.Add(IsServiceBucket(state.taxRates, b) ? day.cancelledIss : day.cancelledIcms,
-               sales[static_cast<size_t>(b)]);
+    AddCancelled(ledger, state.taxRates, b, sales[static_cast<size_t>(b)]);
   }
+  AddCancelledItems(ledger, state.taxRates, coupon);
   return ledger.Commit(state);
 }
 
@@ -139,6 +152,18 @@ bool AddClosedReceipt(PrinterState& state, const Receipt& receipt, int64_t chang
   for (const Payment& payment : NetPayments(receipt.payments, change)) {
     ledger.AddToMethod(payment, +1);
   }
+  return ledger.Commit(state);
+}
+
+bool ReverseClosedReceipt(PrinterState& state, const Receipt& receipt) {
+  Ledger ledger(state);
+  for (const ReceiptEntry& entry : receipt.entries) {
+    if (entry.totalizer < 1 || entry.totalizer > kTotalizerCount) continue;
+    Accumulator& slot = ledger.Day().totalizers[static_cast<size_t>(entry.totalizer - 1)];
+    Ledger::Take(slot.amount, entry.amount);
+    if (slot.count > 0) --slot.count;
+  }
+  for (const Payment& payment : receipt.payments) ledger.AddToMethod(payment, -1);
   return ledger.Commit(state);
 }
 

@@ -13,7 +13,10 @@ namespace mdx::emulator {
 // surcharges; discounts and surcharges take its item and subtotal ones; each
 // tax bucket's sales (BucketSales) go to that rate's taxable base or to the
 // exempt, non-incidence or substitution sales; each payment, net of change,
-// goes to its method (count + 1).
+// goes to its method (count + 1). Items cancelled by "04" count in gross
+// sales, the grand total, discounts and surcharges like the others, and
+// their values go to the cancelled sales (ISS for an "S" rate, ICMS for the
+// rest), so net sales do not hold them.
 bool AddClosedCoupon(PrinterState& state, const Coupon& coupon);
 
 // Cancelling the last closed coupon (added by AddClosedCoupon): its total
@@ -25,11 +28,17 @@ bool CancelClosedCoupon(PrinterState& state, const Coupon& coupon);
 
 // Cancelling the open coupon: what it sold so far counts in gross sales,
 // the grand total, discounts and surcharges, and its whole total as
-// cancelled sales; taxable bases and payments do not change.
+// cancelled sales (with the values of its items cancelled by "04"); taxable
+// bases and payments do not change.
 bool CancelOpenCoupon(PrinterState& state, const Coupon& coupon);
 
 // A closed non-fiscal receipt: each entry goes to its totalizer (count + 1),
 // each payment, net of `change`, to its method (count + 1).
 bool AddClosedReceipt(PrinterState& state, const Receipt& receipt, int64_t change);
+
+// Reversing the last closed receipt ("53"), as kept in lastReceipt (payments
+// already net of change): each entry leaves its totalizer and each payment
+// its method (count - 1).
+bool ReverseClosedReceipt(PrinterState& state, const Receipt& receipt);
 
 }  // namespace mdx::emulator

@@ -14,8 +14,9 @@ namespace {
 
 constexpr char kHeaderStart[] = "MDX virtual printer state ";
 // Version 2 added the identity, the totals and the tables; version 3 the
-// open coupon, the last closed coupon and the open receipt.
-constexpr int kVersion = 3;
+// open coupon, the last closed coupon and the open receipt; version 4 the
+// cancelled items and the last closed receipt.
+constexpr int kVersion = 4;
 constexpr char kChecksumName[] = "checksum ";
 constexpr int kLargestCounter = 999999;
 constexpr int64_t kLongestTape = 10000000;

@@ -3,7 +3,7 @@
 // and the CRC-32 of every byte before that line, so a cut or altered file is
 // recognised. Texts are escaped as EscapeText does.
 //
-//   MDX virtual printer state 3
+//   MDX virtual printer state 4
 //   day_open 0
 //   ...
 //   tape_width 48

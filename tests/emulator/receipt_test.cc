@@ -190,5 +190,81 @@ TEST_F(ReceiptTest, PendingZReductionRefusesTheReceipt) {
   EXPECT_EQ(printer->State(), before);
 }
 
+TEST_F(ReceiptTest, ReversalRefusalsLeaveTheStateAsItWas) {
+  const Frames none;
+  const Frames supply = {"1901" + kSixBlanks, ReceiptAmountFrame(2, 10000),
+                         PaymentFrame(1, 10000), "12"};
+  const Frames reversed = {supply[0], supply[1], supply[2], supply[3], "53"};
+  const Frames reportAfter = {supply[0], supply[1], supply[2], supply[3], "13S", "12"};
+  const Frames couponAfter = {supply[0], supply[1], supply[2], supply[3], kCardSale[0],
+                              kCardSale[1], kCardSale[2], kCardSale[3]};
+  const Frames empty = {"19" + kSixBlanks, "12"};
+  const Frames linked = {kCardSale[0], kCardSale[1], kCardSale[2], kCardSale[3], "1900000002",
+                         "12"};
+  const Frames receiptOpen = {"19" + kSixBlanks, ReceiptAmountFrame(2, 10000)};
+  const Frames couponOpen = {supply[0], supply[1], supply[2], supply[3], "17"};
+  struct Case {
+    const Frames& setup;
+    AnsiString frame;
+    const char* reply;
+  };
+  const Case cases[] = {
+      {none, "53", ".-E004"},
+      {kCardSale, "53", ".-E004"},  // the last document is a coupon
+      {empty, "53", ".-E004"},      // no amount to reverse
+      {linked, "53", ".-E004"},
+      {reversed, "53", ".-E004"},   // reversed already
+      {reportAfter, "53", ".-E004"},
+      {couponAfter, "53", ".-E004"},
+      {supply, "53 ", ".-E003"},
+      {supply, "531", ".-E003"},
+      {receiptOpen, "53", kOpenLeft},
+      {couponOpen, "53", kOpenLeft},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.frame << " after " << c.setup.size() << " frames");
+    printer = CreateVirtualPrinter(Options());
+    Prepare();
+    SendAll(c.setup);
+    const PrinterState before = printer->State();
+    EXPECT_EQ(Send(c.frame), c.reply);
+    EXPECT_EQ(printer->State(), before);
+  }
+}
+
+TEST_F(ReceiptTest, ReversalTakesTheLastReceiptOutOfTheDaysTotals) {
+  SendAll({"1901" + kSixBlanks, ReceiptAmountFrame(2, 5000), PaymentFrame(1, 5000), "12"});
+  const AnsiString supplySlot = Register('7', 104, 16);
+  const AnsiString cashSlot = Register('6', 8, 16);
+  ASSERT_EQ(supplySlot, "0001000000005000");
+  // A second supply paid with change, then its reversal.
+  SendAll({"1901" + kSixBlanks, ReceiptAmountFrame(2, 10000), PaymentFrame(1, 15000), "12"});
+  ASSERT_EQ(Register('7', 104, 16), "0002000000015000");
+  const size_t before = printer->State().tape.size();
+  SendAll({"53"});
+  EXPECT_EQ(TapeFrom(before), (Lines{
+                                  AnsiString(48, '='),
+                                  "06/12/2026 14:05:30                   COO:000003",
+                                  "               ESTORNO NAO FISCAL",
+                                  AnsiString(48, '-'),
+                                  "GNF:000003",
+                                  "COO DO COMPROVANTE:000002",
+                                  "TOTAL ESTORNADO R$                        100,00",
+                                  AnsiString(48, '='),
+                              }));
+  EXPECT_EQ(Register('7', 104, 16), supplySlot);  // the totalizer as it was
+  EXPECT_EQ(Register('6', 8, 16), cashSlot);      // and cash, which took 100,00 net
+  EXPECT_EQ(Register('1', 117, 4), "0003");       // GNF
+  EXPECT_EQ(Register('1', 45, 12), "000000000000");  // no sale
+  const PrinterState after = printer->State();
+  EXPECT_EQ(Send("53"), ".-E004");
+  EXPECT_EQ(printer->State(), after);
+
+  // A withdrawal takes no payment; its reversal gives its totalizer back.
+  SendAll({"1901" + kSixBlanks, ReceiptAmountFrame(3, 2500), "12", "53"});
+  EXPECT_EQ(Register('8', 8, 16), "0000000000000000");
+  EXPECT_EQ(Register('6', 8, 16), cashSlot);
+}
+
 }  // namespace
 }  // namespace mdx::emulator::test

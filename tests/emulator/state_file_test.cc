@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <iterator>
+#include <sstream>
 
 #include "emulator/state_codec.h"
 #include "emulator/state_lines.h"
@@ -71,6 +72,7 @@ PrinterState EveryFieldSet() {
   item.discount = 999999999001;
   item.surcharge = 1;
   s.coupon.items = {item, CouponItem{"", "", "", 0, 1, 1, 0, 0, 0}};
+  s.coupon.items[1].cancelled = true;
   s.coupon.subtotalDiscount = 5;
   s.coupon.subtotalSurcharge = 6;
   s.coupon.payments = {{20, 1}, {1, 999999999998}};
@@ -81,6 +83,9 @@ PrinterState EveryFieldSet() {
   s.receipt.linkedMethod = 20;
   s.receipt.entries = {{1, 10}, {50, 999999999989}};
   s.receipt.payments = {{3, 7}};
+  s.lastReceipt.group = 1;
+  s.lastReceipt.entries = {{2, 10000}, {5, 1}};
+  s.lastReceipt.payments = {{1, 10001}};
   return s;
 }
 
@@ -139,13 +144,18 @@ TEST(StateCodecTest, DamageIsRecognised) {
   PrinterState badEcf = EveryFieldSet();
   badEcf.ecfNumber = 0;
   std::string newer = good.substr(0, good.rfind("checksum"));
-  newer.replace(newer.find("state 3"), 7, "state 4");
+  newer.replace(newer.find("state 4"), 7, "state 5");
   std::string backwards = good.substr(0, good.rfind("checksum"));
   backwards.replace(backwards.find("totalizer 1 "), 12, "totalizer 77 ");
   std::string itemOrder = good.substr(0, good.rfind("checksum"));
   itemOrder.replace(itemOrder.find("coupon_item 1 "), 14, "coupon_item 2 ");
   std::string itemFields = good.substr(0, good.rfind("checksum"));
   itemFields.replace(itemFields.find("coupon_item 2 0 "), 16, "coupon_item 2 0  ");
+  std::string cancelMark = good.substr(0, good.rfind("checksum"));
+  const std::string markedItem = "\\x20\\x20TORRADO 0\n";
+  cancelMark.replace(cancelMark.find(markedItem), markedItem.size(), "\\x20\\x20TORRADO 2\n");
+  PrinterState badReceipt = EveryFieldSet();
+  badReceipt.lastReceipt.entries[0].totalizer = 51;
   PrinterState badBucket = EveryFieldSet();
   badBucket.coupon.items[0].bucket = 18;
   PrinterState bigDiscount = EveryFieldSet();
@@ -173,6 +183,8 @@ TEST(StateCodecTest, DamageIsRecognised) {
       {"entry past the table", WithChecksum(backwards)},
       {"items out of order", WithChecksum(itemOrder)},
       {"an item's fields", WithChecksum(itemFields)},
+      {"an item's cancellation mark", WithChecksum(cancelMark)},
+      {"last receipt's totalizer", EncodeState(badReceipt)},
       {"item bucket", EncodeState(badBucket)},
       {"discount larger than the item", EncodeState(bigDiscount)},
   };
@@ -182,6 +194,27 @@ TEST(StateCodecTest, DamageIsRecognised) {
     EXPECT_FALSE(DecodeState(c.text, decoded, error)) << c.name;
     EXPECT_FALSE(error.empty()) << c.name;
   }
+}
+
+// Files of state 3 know no cancelled items and no reversible receipt.
+TEST(StateCodecTest, ThirdVersionFileLoadsWithNoCancelledItemsNorLastReceipt) {
+  PrinterState expected = EveryFieldSet();
+  expected.coupon.items[1].cancelled = false;
+  expected.lastReceipt = Receipt{};
+  std::string body;
+  std::istringstream lines(EncodeState(EveryFieldSet()));
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("checksum", 0) == 0 || line.rfind("last_receipt_", 0) == 0) continue;
+    if (line.rfind("MDX virtual printer state", 0) == 0) line = "MDX virtual printer state 3";
+    if (line.rfind("coupon_item ", 0) == 0 || line.rfind("closed_coupon_item ", 0) == 0) {
+      line.resize(line.size() - 2);  // the cancellation mark
+    }
+    body += line + "\n";
+  }
+  PrinterState decoded;
+  AnsiString error;
+  ASSERT_TRUE(DecodeState(WithChecksum(body), decoded, error)) << error;
+  EXPECT_EQ(decoded, expected);
 }
 
 class StateFileTest : public PrinterTest {
@@ -323,7 +356,7 @@ TEST_F(StateFileTest, FileOfTheFirstVersionLoadsWithAFreshPrintersTablesAndTotal
 
   // Saved again, it is a file of the current version with the same state.
   ASSERT_TRUE(printer->Save());
-  EXPECT_EQ(platform::ReadFile(file_).substr(0, 28), "MDX virtual printer state 3\n");
+  EXPECT_EQ(platform::ReadFile(file_).substr(0, 28), "MDX virtual printer state 4\n");
   printer = CreateVirtualPrinter(Options(file_));
   EXPECT_EQ(printer->State(), expected);
 }
