@@ -53,6 +53,15 @@ AnsiString ParentFolder(const AnsiString& path) {
 
 #ifndef _WIN32
 AnsiString g_last_library_error;
+
+// The folder of this runtime library, with a trailing separator ("" when
+// unknown). The package and the maker's libraries are installed beside it.
+AnsiString RuntimeFolder() {
+  Dl_info info;
+  if (dladdr(reinterpret_cast<void*>(&RuntimeFolder), &info) == 0 || !info.dli_fname) return "";
+  AnsiString folder = ParentFolder(info.dli_fname);
+  return folder.empty() ? AnsiString() : folder + "/";
+}
 #endif
 
 }  // namespace
@@ -69,7 +78,15 @@ LibraryHandle OpenLibrary(const AnsiString& fileName) {
 #ifdef _WIN32
   return reinterpret_cast<LibraryHandle>(LoadLibraryA(fileName.c_str()));
 #else
-  void* handle = dlopen(fileName.c_str(), RTLD_NOW | RTLD_LOCAL);
+  // A bare name is looked for beside the runtime first, as the run path
+  // "$ORIGIN" would; this does not depend on which object calls dlopen (a
+  // sanitizer's interceptor would otherwise be the caller).
+  void* handle = nullptr;
+  if (fileName.find('/') == AnsiString::npos) {
+    const AnsiString beside = RuntimeFolder() + fileName;
+    if (FileExists(beside)) handle = dlopen(beside.c_str(), RTLD_NOW | RTLD_LOCAL);
+  }
+  if (!handle) handle = dlopen(fileName.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (!handle) {
     const char* e = dlerror();
     g_last_library_error = e ? e : "";
