@@ -151,3 +151,4 @@ MDX_API const char* StrToPChar(const AnsiString& text);
 #include "mdx00200/tables.h"
 #include "mdx00200/coupon.h"
 #include "mdx00200/reports.h"
+#include "mdx00200/fiscal_day.h"
