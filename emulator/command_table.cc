@@ -2,8 +2,10 @@
 
 #include "emulator/coupon_closing.h"
 #include "emulator/coupon_commands.h"
+#include "emulator/day_reports.h"
 #include "emulator/document_commands.h"
 #include "emulator/item_cancelling.h"
+#include "emulator/memory_reports.h"
 #include "emulator/receipt_commands.h"
 #include "emulator/receipt_reversal.h"
 #include "emulator/register_commands.h"
@@ -26,6 +28,9 @@ constexpr CommandSpec kCommands[] = {
     {"11", true, SubtotalSurcharge},
     {"12", true, CloseDocument},
     {"13", true, OpenReport},
+    {"14", true, ZReduction},
+    {"15", true, MemoryByNumber},
+    {"16", true, MemoryByDate},
     {"17", true, OpenCoupon},
     {"19", true, OpenReceipt},
     {"23", false, PlainStatus},

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "emulator/coupon_closing.h"
+#include "emulator/day_reports.h"
 #include "emulator/digit_fields.h"
 #include "emulator/documents.h"
 #include "emulator/paper_tape.h"
@@ -43,7 +44,7 @@ std::optional<std::vector<AnsiString>> FooterLines(std::string_view pairs) {
 }  // namespace
 
 AnsiString OpenReport(CommandContext& context, const AnsiString& params) {
-  if (params == "N") return Refused(kStatusUnknownCommand);
+  if (params == "N") return XReading(context);
   if (params != "S") return Refused(kStatusBadParameters);
   if (context.State().document != DocumentKind::kNone) return RefusedDocumentOpen();
   PrinterState& s = context.Change();

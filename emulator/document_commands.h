@@ -9,8 +9,8 @@ namespace mdx::emulator {
 
 // "13" + "S": opens a management report (counts COO, GNF and GRG, prints its
 // header). Refused with E010 and the "operation left open" text while another
-// document is open; "13" + "N" (the X reading) is not offered (E002); any
-// other parameter is E003.
+// document is open; "13" + "N" is the X reading (XReading); any other
+// parameter is E003.
 AnsiString OpenReport(CommandContext& context, const AnsiString& params);
 
 // "08": text inside an open management report or non-fiscal receipt (E004

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "fiscal_memory.h"
 #include "fiscal_totals.h"
 #include "printer_tables.h"
 #include "sale_documents.h"
@@ -71,6 +72,8 @@ struct PrinterState {
   // Everything ever sold, in cents; never cleared.
   int64_t grandTotal = 0;
   DayTotals day;
+  // The Z reductions, oldest first.
+  FiscalMemory fiscalMemory;
   TaxRateTable taxRates = FreshTaxRates();
   PaymentTable paymentMethods = FreshPaymentMethods();
   TotalizerTable totalizers;

@@ -85,6 +85,27 @@ AnsiString TablesProblem(const PrinterState& s) {
   return "";
 }
 
+// Every Z record: a CRZ of 1-9999, a whole day, a COO of 0-999999, amounts
+// within their digits.
+AnsiString FiscalMemoryProblem(const PrinterState& s) {
+  for (size_t k = 0; k < s.fiscalMemory.size(); ++k) {
+    const ZRecord& r = s.fiscalMemory[k];
+    const AnsiString name = Numbered("Z record", k);
+    if (r.crz < 1 || r.crz > 9999) return name + ": CRZ must be 1 to 9999";
+    if (!(r.date >= 1 && r.date <= kLastDate) || r.date != std::floor(r.date)) {
+      return name + ": date must be a whole day";
+    }
+    if (r.lastCoo < 0 || r.lastCoo > 999999) return name + ": COO must be 0 to 999999";
+    AnsiString problem = AmountProblem(name + ": grand total", r.grandTotal, kLargestGrandTotal);
+    if (problem.empty()) problem = AmountProblem(name + ": gross sales", r.grossSales);
+    if (problem.empty()) problem = AmountProblem(name + ": cancellations", r.cancellations);
+    if (problem.empty()) problem = AmountProblem(name + ": discounts", r.discounts);
+    if (problem.empty()) problem = AmountProblem(name + ": surcharges", r.surcharges);
+    if (!problem.empty()) return problem;
+  }
+  return "";
+}
+
 }  // namespace
 
 AnsiString StateProblem(const PrinterState& s) {
@@ -95,6 +116,7 @@ AnsiString StateProblem(const PrinterState& s) {
   if (problem.empty()) problem = TotalsProblem(s);
   if (problem.empty()) problem = TablesProblem(s);
   if (problem.empty()) problem = SaleProblem(s);
+  if (problem.empty()) problem = FiscalMemoryProblem(s);
   return problem;
 }
 

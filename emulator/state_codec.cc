@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "emulator/fiscal_memory_codec.h"
 #include "emulator/sale_codec.h"
 #include "emulator/state_check.h"
 #include "emulator/state_lines.h"
@@ -15,8 +16,8 @@ namespace {
 constexpr char kHeaderStart[] = "MDX virtual printer state ";
 // Version 2 added the identity, the totals and the tables; version 3 the
 // open coupon, the last closed coupon and the open receipt; version 4 the
-// cancelled items and the last closed receipt.
-constexpr int kVersion = 4;
+// cancelled items and the last closed receipt; version 5 the fiscal memory.
+constexpr int kVersion = 5;
 constexpr char kChecksumName[] = "checksum ";
 constexpr int kLargestCounter = 999999;
 constexpr int64_t kLongestTape = 10000000;
@@ -159,7 +160,8 @@ class Decoder {
            Amount("substitution_sales", d.substitutionSales) && TaxableBases(d) &&
            Accumulators("payment_totals", "payment_total", d.payments) &&
            Accumulators("totalizer_totals", "totalizer_total", d.totalizers) && TaxRates(s) &&
-           PaymentMethods(s) && Totalizers(s) && DecodeSale(r_, s);
+           PaymentMethods(s) && Totalizers(s) && DecodeSale(r_, s) &&
+           DecodeFiscalMemory(r_, s);
   }
 
   bool TapeLines(int width, std::vector<AnsiString>& tape) {
@@ -355,6 +357,7 @@ std::string EncodeState(const PrinterState& s) {
   PutEntries(w, "totalizers", "totalizer", s.totalizers,
              [](const Totalizer& t) { return EscapeText(t.marker + t.name); });
   EncodeSale(s, w.Text());
+  EncodeFiscalMemory(s, w.Text());
 
   w.Put("tape", static_cast<int64_t>(s.tape.size()));
   for (const AnsiString& line : s.tape) w.Line("|" + EscapeText(line));

@@ -7,4 +7,50 @@
 
 namespace Mdx00200 {
 
+// ---- Day readings -----------------------------------------------------------
+// Each sends one command with the channel's own error handling and no busy
+// repeat, and returns the channel's verdict. A refusal is only logged; the
+// host reports it.
+
+// The X reading: "13" + "N", then Delay(1) whatever the outcome; on success
+// the hook GravaDocumentosNaoFiscais(key, scheme, "LX", ""). The 2nd and 4th
+// texts are not read.
+MDX_API bool Leitura_X_Imp(const AnsiString& key, const AnsiString& unused2,
+                           const AnsiString& scheme, const AnsiString& unused4);
+// The Z reduction: "14" + "N" + the host's date (not the printer's) as
+// "ddmmyy", then Delay(40) whatever the outcome; on success the hook with
+// "RZ". The 2nd and 4th texts are not read.
+MDX_API bool Reducao_Z_Imp(const AnsiString& key, const AnsiString& unused2,
+                           const AnsiString& scheme, const AnsiString& unused4);
+// Fiscal-memory report by date range: "16" + first + last, the bounds sent
+// as the host gives them (in the printer's notation, neither checked nor
+// padded).
+MDX_API bool Memoria_Fiscal_Data_Sweda(const AnsiString& scheme, const AnsiString& first,
+                                       const AnsiString& last);
+// Fiscal-memory report by reduction-number range: "15" + first + last, as
+// above.
+MDX_API bool Memoria_Fiscal_RedZ_Sweda(const AnsiString& scheme, const AnsiString& first,
+                                       const AnsiString& last);
+// The totals register: "27" + "1" with the caller's flags. The reply stays
+// in SwedaRet for the host to read.
+MDX_API bool Leitura_Totais_Imp(const AnsiString& scheme, bool ownErrorHandling,
+                                bool repeatWhileBusy);
+
+// ---- Supply and withdrawal --------------------------------------------------
+// A non-fiscal receipt on the entry/exit totalizer: "19" + IdTotParcES + 6
+// blanks (busy repeat), "07" + the supply or withdrawal totalizer + amount +
+// 40 blanks, for a supply "10" + "01" + amount (paid in method 01), and "12".
+// The amount goes in 12 digits with two implied decimals; 0 goes as 0.01.
+// A negative amount, or one past 9999999999.99, is refused before anything is
+// sent: false, "ERRO!!! Parâmetro inválido. ..." in the debug log, the text
+// shown (kind 3) where dialogs may be shown, else gathered in stMensagemTaa.
+// The first refused command stops the operation: "ErroComando" is shown
+// (kind 0 for the open of a supply, kind 3 otherwise) and the result is
+// false; a receipt already open stays open. The first text is not read.
+
+// Supply: IdTotParcSup, with Delay(1) after the open.
+MDX_API bool Suprimento(const AnsiString& unused1, const AnsiString& scheme, double amount);
+// Withdrawal: IdTotParcSang, no payment.
+MDX_API bool Sangria(const AnsiString& unused1, const AnsiString& scheme, double amount);
+
 }  // namespace Mdx00200

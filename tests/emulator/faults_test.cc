@@ -68,7 +68,7 @@ TEST_F(FaultTest, RulesMatchTheStartOfTheFrameAndRunOut) {
   EXPECT_EQ(Send("23"), ".+P005");  // the busy rule does not touch "23"
   EXPECT_EQ(Send("28").substr(0, 6), ".-P006");
   EXPECT_EQ(Send("28").substr(0, 6), ".+P005");  // busy spent; the next rule applies
-  EXPECT_EQ(Send("13N"), ".-E002");              // "13S" does not match "13N"
+  EXPECT_EQ(Send("13X"), ".-E003");              // "13S" does not match "13X"
   EXPECT_EQ(Send("13S"), ".-E090");
   EXPECT_EQ(Send("13S"), ".+P005");
   ASSERT_EQ(printer->Faults().size(), 1u);

@@ -58,7 +58,7 @@ TEST_F(RefusalTest, MalformedFramesAndUnknownCodesAreRefusedWithTheirCodes) {
       {"\x1b.}", ".-E001"},
       {"\x1b.99}", ".-E002"},
       {"\x1b.11}", ".-E002"},  // "11" is only known with "51"
-      {"\x1b.13N}", ".-E002"},  // the X reading is not offered
+      {"\x1b.20}", ".-E002"},
       {"\x1b.23X}", ".-E003"},
       {"\x1b.28X}", ".-E003"},
       {"\x1b.251}", ".-E003"},

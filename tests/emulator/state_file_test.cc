@@ -26,6 +26,9 @@ PrinterState EveryFieldSet() {
   s.document = DocumentKind::kNonFiscalReceipt;
   s.lastCouponCoo = 41;
   s.chequeInProgress = true;
+  TDateTime zDate = 0;
+  TryEncodeDate(2026, 12, 5, zDate);
+  s.fiscalMemory = {{3, zDate, 40, 123456, 2000, 300, 40, 5}, {4, zDate + 1, 44, 9, 8, 7, 6, 1}};
   s.paper = PaperLevel::kLow;
   s.counters = Counters{123, 45, 6, 7, 8, 9, 10, 11};
   s.clockOffsetMs = -86400123;
@@ -144,7 +147,7 @@ TEST(StateCodecTest, DamageIsRecognised) {
   PrinterState badEcf = EveryFieldSet();
   badEcf.ecfNumber = 0;
   std::string newer = good.substr(0, good.rfind("checksum"));
-  newer.replace(newer.find("state 4"), 7, "state 5");
+  newer.replace(newer.find("state 5"), 7, "state 6");
   std::string backwards = good.substr(0, good.rfind("checksum"));
   backwards.replace(backwards.find("totalizer 1 "), 12, "totalizer 77 ");
   std::string itemOrder = good.substr(0, good.rfind("checksum"));
@@ -160,6 +163,12 @@ TEST(StateCodecTest, DamageIsRecognised) {
   badBucket.coupon.items[0].bucket = 18;
   PrinterState bigDiscount = EveryFieldSet();
   bigDiscount.lastCoupon.items[0].discount = 101;
+  PrinterState badRecord = EveryFieldSet();
+  badRecord.fiscalMemory[1].crz = 0;
+  std::string recordFields = good.substr(0, good.rfind("checksum"));
+  recordFields.replace(recordFields.find("z_record 2 4 20261206"), 21, "z_record 2 4 20261306");
+  std::string recordsCut = good.substr(0, good.rfind("checksum"));
+  recordsCut.replace(recordsCut.find("z_records 2"), 11, "z_records 3");
 
   struct Case {
     const char* name;
@@ -187,6 +196,9 @@ TEST(StateCodecTest, DamageIsRecognised) {
       {"last receipt's totalizer", EncodeState(badReceipt)},
       {"item bucket", EncodeState(badBucket)},
       {"discount larger than the item", EncodeState(bigDiscount)},
+      {"Z record's CRZ", EncodeState(badRecord)},
+      {"Z record's date", WithChecksum(recordFields)},
+      {"Z records missing", WithChecksum(recordsCut)},
   };
   for (const Case& c : cases) {
     PrinterState decoded;
@@ -338,6 +350,20 @@ TEST_F(StateFileTest, ProgrammedTablesAndTotalsSurviveARestart) {
   EXPECT_EQ(Field(Send("276"), 24, 16), "0003000000004550");
 }
 
+TEST_F(StateFileTest, FiscalMemorySurvivesARestart) {
+  printer = CreateVirtualPrinter(Options(file_));
+  OpenPaidCoupon();
+  ASSERT_EQ(Send("12N"), ".+0000");
+  ASSERT_EQ(Send("14N061226"), ".+0000");
+  ASSERT_EQ(Send("14N071226"), ".+0000");
+  const FiscalMemory memory = printer->State().fiscalMemory;
+  ASSERT_EQ(memory.size(), 2u);
+
+  printer = CreateVirtualPrinter(Options(file_));
+  EXPECT_EQ(printer->State().fiscalMemory, memory);
+  EXPECT_EQ(Send("14N071226"), ".-E004");  // the restored memory still knows the last date
+}
+
 TEST_F(StateFileTest, FileOfTheFirstVersionLoadsWithAFreshPrintersTablesAndTotals) {
   platform::WriteFileAtomically(file_, WithChecksum(kVersionOneBody));
   printer = CreateVirtualPrinter(Options(file_));
@@ -356,7 +382,7 @@ TEST_F(StateFileTest, FileOfTheFirstVersionLoadsWithAFreshPrintersTablesAndTotal
 
   // Saved again, it is a file of the current version with the same state.
   ASSERT_TRUE(printer->Save());
-  EXPECT_EQ(platform::ReadFile(file_).substr(0, 28), "MDX virtual printer state 4\n");
+  EXPECT_EQ(platform::ReadFile(file_).substr(0, 28), "MDX virtual printer state 5\n");
   printer = CreateVirtualPrinter(Options(file_));
   EXPECT_EQ(printer->State(), expected);
 }
@@ -387,6 +413,11 @@ TEST_F(StateFileTest, SetStateRefusesWhatThePrinterCannotHold) {
       [](PrinterState& s) { s.receipt.entries.push_back({0, 100}); },
       [](PrinterState& s) { s.receipt.entries.push_back({1, kLargestAmount + 1}); },
       [](PrinterState& s) { s.receipt.linkedMethod = 21; },
+      [](PrinterState& s) { s.fiscalMemory.push_back({1, EncodeDate(2026, 12, 5) + 0.5}); },
+      [](PrinterState& s) { s.fiscalMemory.push_back({10000, EncodeDate(2026, 12, 5)}); },
+      [](PrinterState& s) {
+        s.fiscalMemory.push_back({1, EncodeDate(2026, 12, 5), 1, 0, kLargestAmount + 1});
+      },
   };
   const PrinterState before = printer->State();
   for (size_t i = 0; i < std::size(changes); ++i) {
