@@ -39,9 +39,4 @@ AnsiString MisfitText(const AnsiString& detail) {
   return DataModule().msgPadrao.Msg("ParamInvalido") + " " + detail;
 }
 
-AnsiString ParameterErrorText(const AnsiString& operation, const std::exception& error) {
-  return "Erro no recebimento dos par\xE2metros da fun\xE7\xE3o: " + operation +
-         " - Mdx_00200.bpl\r" + error.what();
-}
-
 }  // namespace Mdx00200::coupon

@@ -6,6 +6,7 @@
 #include <exception>
 #include <vector>
 
+#include "frame/session_params.h"
 #include "mdx00200/mdx00200.h"
 
 namespace Mdx00200::coupon {
@@ -31,8 +32,7 @@ bool RefuseBeforeSending(const AnsiString& scheme, const AnsiString& text);
 
 // "Parâmetro inválido. " + what did not fit.
 AnsiString MisfitText(const AnsiString& detail);
-// "Erro no recebimento dos parâmetros da função: " + operation +
-// " - Mdx_00200.bpl", CR, the error's text.
-AnsiString ParameterErrorText(const AnsiString& operation, const std::exception& error);
+// The parameter-error text is the session's (frame/session_params.h).
+using Mdx00200::ParameterErrorText;
 
 }  // namespace Mdx00200::coupon

@@ -11,6 +11,10 @@ namespace Mdx00200 {
 // record has no such name, mdx::EVariantError when the value is no text.
 AnsiString ParamText(const Variant& record, const char* name);
 
+// "Erro no recebimento dos parâmetros da função: " + operation +
+// " - Mdx_00200.bpl", a carriage return and the error's description.
+AnsiString ParameterErrorText(const AnsiString& operation, const std::exception& error);
+
 // The parameter-error message of a guarded record read: "Erro no recebimento
 // dos parâmetros da função: " + operation + " - Mdx_00200.bpl", a carriage
 // return and the error's description; kind 3, scheme "001".
