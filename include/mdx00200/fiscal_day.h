@@ -53,4 +53,23 @@ MDX_API bool Suprimento(const AnsiString& unused1, const AnsiString& scheme, dou
 // Withdrawal: IdTotParcSang, no payment.
 MDX_API bool Sangria(const AnsiString& unused1, const AnsiString& scheme, double amount);
 
+// ---- Z-reduction data capture ----------------------------------------------
+
+// Reads the 21 information registers ("27" + "1".."9", "A".."L") and fills
+// the data of the coming Z reduction: one summary row, one row per payment
+// method, tax rate and non-fiscal totalizer with movement. `receiptTypes`
+// maps the printer's payment positions to the host's receipt types; the tax
+// rates must have been loaded (CarregaAliquota) before. On return the four
+// datasets hold exactly the captured rows. Always true; the first and the
+// integer parameters are not read.
+MDX_API bool ExportRedZ(const AnsiString& unused1, const AnsiString& scheme,
+                        const AnsiString& ecfNumber, int unused4, TClientDataSet* receiptTypes,
+                        TClientDataSet*& reduction, TClientDataSet*& payments,
+                        TClientDataSet*& taxes, TClientDataSet*& totalizers);
+
+// Positional-parameter operation that reads nothing, changes nothing and
+// returns true.
+MDX_API bool DadosUltimaRedZ(const Variant* params, int highIndex, OleVariant& result,
+                             TClientDataSet*& dataSet);
+
 }  // namespace Mdx00200

@@ -1,0 +1,9 @@
+// The till closing: withdrawal receipt, closing reports and the Z capture.
+// Part of the package's interface; include "mdx00200/mdx00200.h".
+#pragma once
+
+#include "mdx00200/mdx00200.h"
+
+namespace Mdx00200 {
+
+}  // namespace Mdx00200
