@@ -1,8 +1,10 @@
 #include "emulator/command_table.h"
 
+#include "emulator/cheque_commands.h"
 #include "emulator/coupon_closing.h"
 #include "emulator/coupon_commands.h"
 #include "emulator/day_reports.h"
+#include "emulator/device_commands.h"
 #include "emulator/document_commands.h"
 #include "emulator/item_cancelling.h"
 #include "emulator/memory_reports.h"
@@ -33,16 +35,22 @@ constexpr CommandSpec kCommands[] = {
     {"16", true, MemoryByDate},
     {"17", true, OpenCoupon},
     {"19", true, OpenReceipt},
+    {"21", false, OpenDrawer},
+    {"22", false, DrawerState},
     {"23", false, PlainStatus},
-    {"25", false, ChequeCloseOrProbe},
+    {"25", false, EndCheque},
     {"27", false, ReadRegister},
     {"28", false, DetailedStatus},
     {"29", false, ReadTable},
     {"36", false, SwitchSummerTime},
     {"38", false, NameTotalizers},
     {"39", false, ProgramPaymentMethods},
+    {"44", true, ChequeData},
+    {"45", false, ChequeChange},
+    {"46", false, ChequeFormat},
     {"53", true, ReverseReceipt},
     {"60", true, ItemSurcharge},
+    {"62", true, CutPaper},
 };
 
 }  // namespace

@@ -1,8 +1,9 @@
 // Everything the virtual printer keeps between commands, and persists: the
 // fiscal day, the open document, counters, identity, totals, tables, clock,
-// paper and the paper tape.
+// paper, the cheque and the drawer, and the paper tape.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -14,6 +15,24 @@
 #include "mdx00200/datetime.h"
 
 namespace mdx::emulator {
+
+// A cheque in the printer's cheque slot, from its format ("46") to its end
+// ("25"): the format, the alterations ("45") in the order they came, and
+// whether its data ("44") has printed it. Texts are as the host sent them,
+// printable Windows-1252 characters.
+struct Cheque {
+  AnsiString format;
+  std::vector<AnsiString> changes;
+  bool printed = false;
+
+  bool operator==(const Cheque&) const = default;
+};
+
+// Longest texts a cheque takes, and how many alterations.
+inline constexpr size_t kChequeFormatWidth = 40;
+inline constexpr size_t kChequeChangeWidth = 120;
+inline constexpr size_t kChequeDataWidth = 240;
+inline constexpr size_t kChequeChangeCount = 9;
 
 // The document the printer holds open. Only one can be open at a time.
 enum class DocumentKind { kNone, kFiscalCoupon, kNonFiscalReceipt, kManagementReport };
@@ -63,6 +82,11 @@ struct PrinterState {
   // to reverse. Every new document forgets it.
   Receipt lastReceipt;
   bool chequeInProgress = false;
+  // The cheque in progress; the empty Cheque when there is none.
+  Cheque cheque;
+  // The cash drawer: "21" opens it, and only a hand closes it again (tests
+  // close it with SetState).
+  bool drawerOpen = false;
   PaperLevel paper = PaperLevel::kOk;
   Counters counters;
   // Identity: the serial number (1 to 9 characters, no blanks) and the

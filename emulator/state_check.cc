@@ -106,6 +106,35 @@ AnsiString FiscalMemoryProblem(const PrinterState& s) {
   return "";
 }
 
+bool Printable(const AnsiString& text) {
+  for (char c : text) {
+    const unsigned char byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) return false;
+  }
+  return true;
+}
+
+// A cheque only while one is in progress; its texts printable and within
+// their widths.
+AnsiString ChequeProblem(const PrinterState& s) {
+  const Cheque& c = s.cheque;
+  if (!s.chequeInProgress) {
+    if (c == Cheque{}) return "";
+    return "cheque: a format, alterations or a print with no cheque in progress";
+  }
+  if (c.format.size() > kChequeFormatWidth || !Printable(c.format)) {
+    return "cheque format must be at most 40 printable characters";
+  }
+  if (c.changes.size() > kChequeChangeCount) return "a cheque takes at most 9 alterations";
+  for (size_t k = 0; k < c.changes.size(); ++k) {
+    const AnsiString& change = c.changes[k];
+    if (change.empty() || change.size() > kChequeChangeWidth || !Printable(change)) {
+      return Numbered("cheque alteration", k) + " must be 1 to 120 printable characters";
+    }
+  }
+  return "";
+}
+
 }  // namespace
 
 AnsiString StateProblem(const PrinterState& s) {
@@ -117,6 +146,7 @@ AnsiString StateProblem(const PrinterState& s) {
   if (problem.empty()) problem = TablesProblem(s);
   if (problem.empty()) problem = SaleProblem(s);
   if (problem.empty()) problem = FiscalMemoryProblem(s);
+  if (problem.empty()) problem = ChequeProblem(s);
   return problem;
 }
 

@@ -11,8 +11,11 @@ namespace mdx::emulator {
 // characters without blanks, an ECF number outside 1-999, a movement date
 // that is not a whole day, an amount below 0 or past its digits (12, or 17
 // for the grand total), a slot count outside 0-9999, or a table entry that
-// TaxRateProblem, PaymentMethodProblem or TotalizerProblem rejects, or a
-// coupon or receipt that SaleProblem rejects.
+// TaxRateProblem, PaymentMethodProblem or TotalizerProblem rejects, a
+// coupon or receipt that SaleProblem rejects, or a cheque with a format,
+// alterations or a print while no cheque is in progress, a format of more
+// than 40 characters, more than 9 alterations, an alteration that is empty
+// or longer than 120, or a control character in any of them.
 AnsiString StateProblem(const PrinterState& state);
 
 }  // namespace mdx::emulator

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "emulator/device_codec.h"
 #include "emulator/fiscal_memory_codec.h"
 #include "emulator/sale_codec.h"
 #include "emulator/state_check.h"
@@ -16,8 +17,9 @@ namespace {
 constexpr char kHeaderStart[] = "MDX virtual printer state ";
 // Version 2 added the identity, the totals and the tables; version 3 the
 // open coupon, the last closed coupon and the open receipt; version 4 the
-// cancelled items and the last closed receipt; version 5 the fiscal memory.
-constexpr int kVersion = 5;
+// cancelled items and the last closed receipt; version 5 the fiscal memory;
+// version 6 the drawer and the cheque's format, alterations and print.
+constexpr int kVersion = 6;
 constexpr char kChecksumName[] = "checksum ";
 constexpr int kLargestCounter = 999999;
 constexpr int64_t kLongestTape = 10000000;
@@ -161,7 +163,7 @@ class Decoder {
            Accumulators("payment_totals", "payment_total", d.payments) &&
            Accumulators("totalizer_totals", "totalizer_total", d.totalizers) && TaxRates(s) &&
            PaymentMethods(s) && Totalizers(s) && DecodeSale(r_, s) &&
-           DecodeFiscalMemory(r_, s);
+           DecodeFiscalMemory(r_, s) && DecodeDevices(r_, s);
   }
 
   bool TapeLines(int width, std::vector<AnsiString>& tape) {
@@ -358,6 +360,7 @@ std::string EncodeState(const PrinterState& s) {
              [](const Totalizer& t) { return EscapeText(t.marker + t.name); });
   EncodeSale(s, w.Text());
   EncodeFiscalMemory(s, w.Text());
+  EncodeDevices(s, w.Text());
 
   w.Put("tape", static_cast<int64_t>(s.tape.size()));
   for (const AnsiString& line : s.tape) w.Line("|" + EscapeText(line));

@@ -3,7 +3,7 @@
 // and the CRC-32 of every byte before that line, so a cut or altered file is
 // recognised. Texts are escaped as EscapeText does.
 //
-//   MDX virtual printer state 4
+//   MDX virtual printer state 6
 //   day_open 0
 //   ...
 //   tape_width 48
@@ -15,14 +15,19 @@
 //   ...
 //   coupon_coo 5                the sale documents (sale_codec.h), since
 //   ...                         version 3
+//   z_records 1                 the fiscal memory (fiscal_memory_codec.h),
+//   ...                         since version 5
+//   drawer_open 0               the drawer and the cheque (device_codec.h),
+//   ...                         since version 6
 //   tape 2
 //   |line one
 //   |line two
 //   checksum 1a2b3c4d
 //
 // Files of version 1 have none of the later fields, files of version 2 none
-// of the sale documents; those, and any later field that is missing, take
-// the fresh printer's value.
+// of the sale documents, files of version 4 no fiscal memory, files of
+// version 5 no drawer and no cheque details; those, and any later field that
+// is missing, take the fresh printer's value.
 #pragma once
 
 #include <string>

@@ -55,12 +55,6 @@ AnsiString DetailedStatus(CommandContext& context, const AnsiString& params) {
   return reply.Text();
 }
 
-AnsiString ChequeCloseOrProbe(CommandContext& context, const AnsiString& params) {
-  if (!params.empty()) return Refused(kStatusBadParameters);
-  if (context.State().chequeInProgress) context.Change().chequeInProgress = false;
-  return Accepted();
-}
-
 AnsiString SwitchSummerTime(CommandContext& context, const AnsiString& params) {
   if (params != "S" && params != "N") return Refused(kStatusBadParameters);
   const bool on = params == "S";

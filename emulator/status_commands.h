@@ -20,10 +20,6 @@ AnsiString PlainStatus(CommandContext& context, const AnsiString& params);
 //   7-9, 18-20, 45-46 blanks
 AnsiString DetailedStatus(CommandContext& context, const AnsiString& params);
 
-// "25", no parameters: ends the cheque in progress, if any; accepted either
-// way, since the same frame is also the package's probe.
-AnsiString ChequeCloseOrProbe(CommandContext& context, const AnsiString& params);
-
 // "36" + "S" or "N": summer time on or off. Turning it on moves the clock an
 // hour ahead, off an hour back; asking for the state in force changes nothing.
 AnsiString SwitchSummerTime(CommandContext& context, const AnsiString& params);

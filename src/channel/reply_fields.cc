@@ -23,6 +23,8 @@ AnsiString PrinterDateTime(const AnsiString& reply) { return Copy(reply, 47, 10)
 
 AnsiString PrinterDate(const AnsiString& reply) { return Copy(reply, 47, 6); }
 
+bool SummerTime(const AnsiString& reply) { return Copy(reply, 57, 1) == "S"; }
+
 AnsiString MovementDate(const AnsiString& reply) { return Copy(reply, 8, 6); }
 
 AnsiString GrandTotal(const AnsiString& reply) { return Copy(mdx::Trim(reply), 20, 17); }

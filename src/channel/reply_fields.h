@@ -29,6 +29,8 @@ AnsiString ReductionFlag(const AnsiString& reply);
 AnsiString PrinterDateTime(const AnsiString& reply);
 // 47-52: the printer's date, DDMMYY.
 AnsiString PrinterDate(const AnsiString& reply);
+// 57 is "S": summer time is in force. A reply too short for it reads as not.
+bool SummerTime(const AnsiString& reply);
 
 // --- "27" register 1 ------------------------------------------------------
 // 8-13: the movement date, DDMMYY.

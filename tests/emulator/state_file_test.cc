@@ -26,6 +26,8 @@ PrinterState EveryFieldSet() {
   s.document = DocumentKind::kNonFiscalReceipt;
   s.lastCouponCoo = 41;
   s.chequeInProgress = true;
+  s.cheque = Cheque{"341 \\x\xe9", {"ANO 2026", AnsiString(120, 'A')}, true};
+  s.drawerOpen = true;
   TDateTime zDate = 0;
   TryEncodeDate(2026, 12, 5, zDate);
   s.fiscalMemory = {{3, zDate, 40, 123456, 2000, 300, 40, 5}, {4, zDate + 1, 44, 9, 8, 7, 6, 1}};
@@ -147,7 +149,7 @@ TEST(StateCodecTest, DamageIsRecognised) {
   PrinterState badEcf = EveryFieldSet();
   badEcf.ecfNumber = 0;
   std::string newer = good.substr(0, good.rfind("checksum"));
-  newer.replace(newer.find("state 5"), 7, "state 6");
+  newer.replace(newer.find("state 6"), 7, "state 7");
   std::string backwards = good.substr(0, good.rfind("checksum"));
   backwards.replace(backwards.find("totalizer 1 "), 12, "totalizer 77 ");
   std::string itemOrder = good.substr(0, good.rfind("checksum"));
@@ -169,6 +171,12 @@ TEST(StateCodecTest, DamageIsRecognised) {
   recordFields.replace(recordFields.find("z_record 2 4 20261206"), 21, "z_record 2 4 20261306");
   std::string recordsCut = good.substr(0, good.rfind("checksum"));
   recordsCut.replace(recordsCut.find("z_records 2"), 11, "z_records 3");
+  PrinterState strayCheque = EveryFieldSet();
+  strayCheque.chequeInProgress = false;
+  std::string changesCut = good.substr(0, good.rfind("checksum"));
+  changesCut.replace(changesCut.find("cheque_changes 2"), 16, "cheque_changes 3");
+  std::string badEscape = good.substr(0, good.rfind("checksum"));
+  badEscape.replace(badEscape.find("cheque_format 341"), 17, "cheque_format \\xZZ");
 
   struct Case {
     const char* name;
@@ -199,6 +207,9 @@ TEST(StateCodecTest, DamageIsRecognised) {
       {"Z record's CRZ", EncodeState(badRecord)},
       {"Z record's date", WithChecksum(recordFields)},
       {"Z records missing", WithChecksum(recordsCut)},
+      {"cheque details with no cheque", EncodeState(strayCheque)},
+      {"cheque alterations missing", WithChecksum(changesCut)},
+      {"cheque format's escape", WithChecksum(badEscape)},
   };
   for (const Case& c : cases) {
     PrinterState decoded;
@@ -221,6 +232,27 @@ TEST(StateCodecTest, ThirdVersionFileLoadsWithNoCancelledItemsNorLastReceipt) {
     if (line.rfind("coupon_item ", 0) == 0 || line.rfind("closed_coupon_item ", 0) == 0) {
       line.resize(line.size() - 2);  // the cancellation mark
     }
+    body += line + "\n";
+  }
+  PrinterState decoded;
+  AnsiString error;
+  ASSERT_TRUE(DecodeState(WithChecksum(body), decoded, error)) << error;
+  EXPECT_EQ(decoded, expected);
+}
+
+// Files of state 5 know neither the drawer nor the cheque's details.
+TEST(StateCodecTest, FifthVersionFileLoadsWithTheDrawerClosedAndABareCheque) {
+  PrinterState expected = EveryFieldSet();
+  expected.drawerOpen = false;
+  expected.cheque = Cheque{};  // still in progress: that flag is older
+  std::string body;
+  std::istringstream lines(EncodeState(EveryFieldSet()));
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("checksum", 0) == 0 || line.rfind("drawer_", 0) == 0 ||
+        line.rfind("cheque_", 0) == 0) {
+      continue;
+    }
+    if (line.rfind("MDX virtual printer state", 0) == 0) line = "MDX virtual printer state 5";
     body += line + "\n";
   }
   PrinterState decoded;
@@ -382,7 +414,7 @@ TEST_F(StateFileTest, FileOfTheFirstVersionLoadsWithAFreshPrintersTablesAndTotal
 
   // Saved again, it is a file of the current version with the same state.
   ASSERT_TRUE(printer->Save());
-  EXPECT_EQ(platform::ReadFile(file_).substr(0, 28), "MDX virtual printer state 5\n");
+  EXPECT_EQ(platform::ReadFile(file_).substr(0, 28), "MDX virtual printer state 6\n");
   printer = CreateVirtualPrinter(Options(file_));
   EXPECT_EQ(printer->State(), expected);
 }
@@ -417,6 +449,23 @@ TEST_F(StateFileTest, SetStateRefusesWhatThePrinterCannotHold) {
       [](PrinterState& s) { s.fiscalMemory.push_back({10000, EncodeDate(2026, 12, 5)}); },
       [](PrinterState& s) {
         s.fiscalMemory.push_back({1, EncodeDate(2026, 12, 5), 1, 0, kLargestAmount + 1});
+      },
+      [](PrinterState& s) { s.cheque.format = "341"; },  // no cheque in progress
+      [](PrinterState& s) {
+        s.chequeInProgress = true;
+        s.cheque.format = AnsiString(41, '1');
+      },
+      [](PrinterState& s) {
+        s.chequeInProgress = true;
+        s.cheque.changes = {"LINE\nFEED"};
+      },
+      [](PrinterState& s) {
+        s.chequeInProgress = true;
+        s.cheque.changes = {""};
+      },
+      [](PrinterState& s) {
+        s.chequeInProgress = true;
+        s.cheque.changes = std::vector<AnsiString>(10, "A");
       },
   };
   const PrinterState before = printer->State();
