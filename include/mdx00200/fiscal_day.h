@@ -55,13 +55,27 @@ MDX_API bool Sangria(const AnsiString& unused1, const AnsiString& scheme, double
 
 // ---- Z-reduction data capture ----------------------------------------------
 
-// Reads the 21 information registers ("27" + "1".."9", "A".."L") and fills
-// the data of the coming Z reduction: one summary row, one row per payment
-// method, tax rate and non-fiscal totalizer with movement. `receiptTypes`
-// maps the printer's payment positions to the host's receipt types; the tax
-// rates must have been loaded (CarregaAliquota) before. On return the four
-// datasets hold exactly the captured rows. Always true; the first and the
-// integer parameters are not read.
+// Reads the coupon number and the 21 information registers ("27" + "1".."9",
+// "A".."L") and fills the data of the coming Z reduction: one summary row
+// (its counters those of the coming reduction), one row per payment method
+// and non-fiscal totalizer with movement, one row per tax rate of the
+// printer's table; every row carries `ecfNumber` and the printer's movement
+// date.
+//
+// `receiptTypes` maps the printer's payment positions (CDFPIMPFIS "01".."20")
+// to the host's receipt types; a position without one gives no row. The tax
+// rates must have been loaded with CarregaAliquota before each capture: the
+// capture closes cdsAliqImpFis after use. Totalizer rows are named from
+// stLegendasNFiscal (CarregaTotalizador).
+//
+// The four datasets are copied in first; on return each holds the rows
+// captured, in the data module's layout. True when the capture ran to the
+// end. False when it failed (the reason goes to the debug log; nothing is
+// shown): a missing dataset, no coupon number or a register the printer did
+// not answer leave the four datasets as they were; a failure while the rows
+// are built (an amount that does not convert, a tax table that cannot be
+// opened) gives back the rows captured up to it, and the datasets not reached
+// keep what they held. The first and the integer parameters are not read.
 MDX_API bool ExportRedZ(const AnsiString& unused1, const AnsiString& scheme,
                         const AnsiString& ecfNumber, int unused4, TClientDataSet* receiptTypes,
                         TClientDataSet*& reduction, TClientDataSet*& payments,

@@ -157,6 +157,19 @@ TdtmSweda200::~TdtmSweda200() = default;
 
 void TdtmSweda200::cdsCheckECFAfterOpen(mdx::TClientDataSet& dataSet) { dataSet.SetLogChanges(false); }
 
+void RecreateFromDesign(mdx::TClientDataSet& dataSet) {
+  for (const DataSetDefinition& definition : kDataSets) {
+    if (dataSet.Name() != definition.name) continue;
+    dataSet.Close();
+    dataSet.FieldDefs().Clear();
+    dataSet.IndexDefs().Clear();
+    Define(dataSet, definition);
+    dataSet.CreateDataSet();
+    return;
+  }
+  throw mdx::EDatabaseError(dataSet.Name() + ": not a dataset of the data module");
+}
+
 TdtmSweda200& DataModule() {
   if (!dtmSweda200) dtmSweda200 = new TdtmSweda200();
   return *dtmSweda200;
