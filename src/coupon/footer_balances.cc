@@ -30,6 +30,8 @@ bool FindAmount(TClientDataSet& ds, const AnsiString& keyFields, const Variant& 
   return true;
 }
 
+}  // namespace
+
 double FamilyBalance(const Variant& family, double balance) {
   TdtmSweda200& dm = DataModule();
   auto loan = [&](const char* kind, double& amount) {
@@ -49,8 +51,6 @@ double FamilyBalance(const Variant& family, double balance) {
   }
   return balance;
 }
-
-}  // namespace
 
 double CreditBalanceSum() {
   TClientDataSet& credit = *DataModule().cdsSaldCred;

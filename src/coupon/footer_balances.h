@@ -17,6 +17,12 @@ double CreditBalanceSum();
 double ConsumerBalance(const ClosingState& s);
 bool ShowsConsumerBalance(const ClosingParams& p);
 
+// A family's balance of cdsSaldCred (`balance`) less its spending in
+// cdsFamiliaSaldo, then less its loan ("D" in cdsEmprestimo) or, only for a
+// family with spending, plus its credit ("C"); without spending, less its
+// loan. Missing spending or loan data means no adjustment.
+double FamilyBalance(const Variant& family, double balance);
+
 // One line per family of the first two rows of cdsSaldCred: the name in 20,
 // the balance with 2 decimals right-aligned in 20. The balance is reduced by
 // the family's spending of cdsFamiliaSaldo, and by its loan ("D" in
