@@ -29,22 +29,6 @@ class PeripheralsTest : public PackageTest {
   bool EndCheque(bool own, bool busy) {
     return Op<bool (*)(Text, bool, bool)>("Fecha_Imp_Chq_Sweda")("001", own, busy);
   }
-
-  // The frames sent so far, in order, without ESC (".21}", ...), taken from
-  // the "Comando : " lines of the debug log.
-  std::vector<AnsiString> SentFrames() {
-    const AnsiString prefix = "Comando : \x1b";
-    std::vector<AnsiString> frames;
-    for (const AnsiString& line : LogTexts()) {
-      if (line.compare(0, prefix.size(), prefix) == 0) frames.push_back(line.substr(prefix.size()));
-    }
-    return frames;
-  }
-
-  template <typename F>
-  F Op(const char* name) {
-    return Package().Op<F>(name);
-  }
 };
 
 }  // namespace mdx::test

@@ -29,6 +29,14 @@ bool PackageTest::Send(const AnsiString& code, std::vector<AnsiString> params,
               repeatWhileBusy);
 }
 
+std::vector<AnsiString> PackageTest::SentFrames() {
+  const AnsiString prefix = "Comando : \x1b";
+  std::vector<AnsiString> frames;
+  for (const AnsiString& line : LogTexts())
+    if (line.compare(0, prefix.size(), prefix) == 0) frames.push_back(line.substr(prefix.size()));
+  return frames;
+}
+
 AnsiString PackageTest::LogPath() {
   return host_.get().Directory() + "impdebug" + FormatDateTime("MMYY", host_.get().now) + ".txt";
 }

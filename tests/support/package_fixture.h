@@ -32,6 +32,13 @@ class PackageTest : public ::testing::Test {
   // The debug log's lines (date and time cut off: the text after " - ").
   std::vector<AnsiString> LogTexts();
   AnsiString LogPath();
+  // The frames sent so far, in order, without ESC (".13N}", ...), taken from
+  // the "Comando : " lines of the debug log.
+  std::vector<AnsiString> SentFrames();
+  template <typename F>
+  F Op(const char* name) {
+    return Package().Op<F>(name);
+  }
 
   AnsiString& SwedaRet() { return Package().Global<AnsiString>("SwedaRet"); }
   AnsiString& MensagemTaa() { return Package().Global<AnsiString>("stMensagemTaa"); }
