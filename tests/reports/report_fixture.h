@@ -87,11 +87,6 @@ class ReportTest : public PackageTest {
   bool& ClieUtil() { return Package().Global<bool>("boClieUtil"); }
   WideString& TextBuffer() { return Package().Global<WideString>("stAuxTextoMdx200"); }
 
-  template <typename F>
-  F Op(const char* name) {
-    return Package().Op<F>(name);
-  }
-
   // Opens a fiscal coupon with one item of 1,00 paid in cash (payment
   // position 01) and closes it, so a linked receipt can follow.
   void SellOneItemInCash() {
