@@ -147,8 +147,8 @@ void ProductReport(benchmark::State& state, const char* grouped) {
 void BM_ProductReportPlain(benchmark::State& state) { ProductReport(state, "N"); }
 void BM_ProductReportGrouped(benchmark::State& state) { ProductReport(state, "S"); }
 
-BENCHMARK(BM_ProductReportPlain)->Arg(50000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ProductReportGrouped)->Arg(50000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProductReportPlain)->Arg(25000)->Arg(50000)->Arg(100000)->Arg(200000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProductReportGrouped)->Arg(25000)->Arg(50000)->Arg(100000)->Arg(200000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
