@@ -12,7 +12,29 @@ namespace mdx::emulator::test {
 namespace {
 
 using Lines = std::vector<AnsiString>;
-using DevicesTest = PrinterTest;
+// A command refused in a given state.
+struct Refusal {
+  const char* what;
+  std::function<void(PrinterState&)> setUp;
+  AnsiString frame;
+  const char* reply;
+};
+
+class DevicesTest : public PrinterTest {
+ protected:
+  // Each case from the same starting state: the reply, and nothing changed.
+  void ExpectRefusedAndUnchanged(const std::vector<Refusal>& cases) {
+    const PrinterState before = printer->State();
+    for (const Refusal& c : cases) {
+      SCOPED_TRACE(c.what);
+      printer->SetState(before);
+      if (c.setUp) Edit(c.setUp);
+      const PrinterState state = printer->State();
+      EXPECT_EQ(Send(c.frame), c.reply);
+      EXPECT_EQ(printer->State(), state);
+    }
+  }
+};
 
 TEST_F(DevicesTest, DrawerOpensByCommandAndClosesOnlyByHand) {
   EXPECT_EQ(Send("22"), ".+0000");  // position 6 "0": closed
@@ -47,13 +69,7 @@ TEST_F(DevicesTest, CutLeavesAMarkOnTheTape) {
   EXPECT_EQ(printer->State().counters, counters);
   EXPECT_EQ(CutMark(kWideTape), AnsiString(20, '~') + " CORTE " + AnsiString(21, '~'));
 
-  struct Case {
-    const char* what;
-    std::function<void(PrinterState&)> setUp;
-    const char* frame;
-    const char* reply;
-  };
-  const Case cases[] = {
+  const std::vector<Refusal> cases = {
       {"no parameter", nullptr, "62", ".-E003"},
       {"another option", nullptr, "620", ".-E003"},
       {"more than the option", nullptr, "6211", ".-E003"},
@@ -63,15 +79,7 @@ TEST_F(DevicesTest, CutLeavesAMarkOnTheTape) {
        ".-E004"},
       {"paper out", [](PrinterState& s) { s.paper = PaperLevel::kOut; }, "621", ".-P005"},
   };
-  const PrinterState before = printer->State();
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    printer->SetState(before);
-    if (c.setUp) Edit(c.setUp);
-    const PrinterState state = printer->State();
-    EXPECT_EQ(Send(c.frame), c.reply);
-    EXPECT_EQ(printer->State(), state);
-  }
+  ExpectRefusedAndUnchanged(cases);
 }
 
 TEST_F(DevicesTest, ChequePrintsFormatAlterationsAndDataOnItsOwnSection) {
@@ -114,13 +122,7 @@ TEST_F(DevicesTest, ChequeCommandsRefusedOutOfOrderChangeNothing) {
     s.chequeInProgress = true;
     s.cheque = Cheque{"341", {"A"}, true};
   };
-  struct Case {
-    const char* what;
-    std::function<void(PrinterState&)> setUp;
-    AnsiString frame;
-    const char* reply;
-  };
-  const Case cases[] = {
+  const std::vector<Refusal> cases = {
       {"data with no format", nullptr, "44DATA", ".-E004"},
       {"alteration with no format", nullptr, "45ANO", ".-E004"},
       {"format without its S", nullptr, "46341", ".-E003"},
@@ -157,15 +159,7 @@ TEST_F(DevicesTest, ChequeCommandsRefusedOutOfOrderChangeNothing) {
        "44DATA", ".-P005"},
       {"end with a parameter", formatted, "25X", ".-E003"},
   };
-  const PrinterState before = printer->State();
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    printer->SetState(before);
-    if (c.setUp) Edit(c.setUp);
-    const PrinterState state = printer->State();
-    EXPECT_EQ(Send(c.frame), c.reply);
-    EXPECT_EQ(printer->State(), state);
-  }
+  ExpectRefusedAndUnchanged(cases);
 }
 
 TEST_F(DevicesTest, EndIsAcceptedWhateverTheCheque) {
