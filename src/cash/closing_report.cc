@@ -8,6 +8,7 @@
 #include "mdx00200/dataset.h"
 #include "mdx00200/hostlib.h"
 #include "mdx00200/number_format.h"
+#include "reports/report_format.h"
 
 namespace Mdx00200::cash {
 
@@ -44,11 +45,11 @@ Movements ReadMovements(TClientDataSet& rows) {
 }
 
 AnsiString Line27(const AnsiString& label, double amount) {
-  return TamFixo(label, 27) + TamFixoR(ClosingAmount(amount), 13);
+  return TamFixo(label, 27) + TamFixoR(reports::Fixed(amount, 2), 13);
 }
 
 AnsiString Line25(const AnsiString& label, double amount) {
-  return TamFixo(label, 25) + TamFixoR(ClosingAmount(amount), 15);
+  return TamFixo(label, 25) + TamFixoR(reports::Fixed(amount, 2), 15);
 }
 
 }  // namespace
@@ -61,12 +62,12 @@ void PrintClosingLines(const AnsiString& scheme, double sales, double creditPurc
   BufferLine(scheme, "");
   BufferLine(scheme, Line27(msg.Msg("Vendas"), sales));
   BufferLine(scheme, Line27("Compra de Credito", creditPurchases));
-  BufferLine(scheme, ClosingRule());
+  BufferLine(scheme, reports::Rule());
   for (const auto& [name, amount] : m.withdrawals) BufferLine(scheme, Line25(name, amount));
   BufferLine(scheme, Line27(msg.Msg("CV-RECEBIDO") + "(+)", m.voucherReceived));
   BufferLine(scheme, Line27(msg.Msg("CV-EMITIDO") + "(-)", m.voucherEmitted));
   BufferLine(scheme, Line27(mdx::AnsiUpperCase(msg.Msg("Suprimento")) + "(-)", m.supply));
-  BufferLine(scheme, ClosingRule());
+  BufferLine(scheme, reports::Rule());
   const double handedOver = m.withdrawn + m.voucherReceived - m.supply - m.voucherEmitted;
   BufferLine(scheme, Line25(msg.Msg("Sangrias"), handedOver));
   BufferLine(scheme, "");

@@ -10,16 +10,13 @@
 #include "frame/data_module.h"
 #include "mdx00200/dataset.h"
 #include "mdx00200/hostlib.h"
+#include "reports/document_commands.h"
 
 namespace Mdx00200 {
 
 namespace {
 
 using channel::SendCommand;
-
-bool OpenReport(const AnsiString& scheme) { return SendCommand(scheme, "13", "S", false, false); }
-
-bool CloseReport(const AnsiString& scheme) { return SendCommand(scheme, "12", false, false); }
 
 // The current coupon number, the document number of the report just opened.
 void ReadDocumentNumber(const AnsiString& scheme, AnsiString& number) {
@@ -50,7 +47,7 @@ void PrintClosingReport(const AnsiString& scheme, const AnsiString& title, doubl
   if (!cash::SendReportText(scheme, title)) return;
   stAuxTextoMdx200.clear();
   cash::PrintClosingLines(scheme, sales, creditPurchases, movements);
-  CloseReport(scheme);
+  reports::CloseReport(scheme, false);
 }
 
 }  // namespace
@@ -110,7 +107,7 @@ bool GeraReciboSangria(const AnsiString& /*unused1*/, const AnsiString& key,
       Leitura_X_Imp(key, "", scheme, "");
       ReadDocumentNumber(scheme, documentNumber);
     }
-    const bool receiptOpen = OpenReport(scheme);
+    const bool receiptOpen = reports::OpenReport(scheme, false);
     ReadDocumentNumberIfEmpty(scheme, documentNumber);
     if (receiptOpen) {
       cash::PrintWithdrawalReceipt(scheme,
@@ -118,7 +115,7 @@ bool GeraReciboSangria(const AnsiString& /*unused1*/, const AnsiString& key,
                                    *dm.cdsMovFecha, *dm.cdsOperadorSup);
     }
     if (typedAmounts) {
-      CloseReport(scheme);
+      reports::CloseReport(scheme, false);
       return false;
     }
     if (receiptOpen) {
@@ -127,7 +124,7 @@ bool GeraReciboSangria(const AnsiString& /*unused1*/, const AnsiString& key,
       // (it closes the receipt's report when it does).
       bool reportOpen = true;
       if (productReport(false)) {
-        reportOpen = OpenReport(scheme);
+        reportOpen = reports::OpenReport(scheme, false);
         ReadDocumentNumberIfEmpty(scheme, documentNumber);
       }
       if (reportOpen) {
@@ -144,7 +141,7 @@ bool GeraReciboSangria(const AnsiString& /*unused1*/, const AnsiString& key,
 
   if (Ask(scheme, "ConfRelFechamento")) {
     productReport(true);
-    const bool reportOpen = OpenReport(scheme);
+    const bool reportOpen = reports::OpenReport(scheme, false);
     ReadDocumentNumberIfEmpty(scheme, documentNumber);
     const double sales = SumOfTotals(*salesTotals);
     if (reportOpen) {

@@ -1,5 +1,5 @@
-// The text of the till-closing reports: amounts, rules and lines handed to
-// the text-block buffer.
+// The till-closing reports' width and the lines they hand to the text-block
+// buffer.
 #pragma once
 
 #include "mdx00200/mdx00200.h"
@@ -9,11 +9,6 @@ namespace Mdx00200::cash {
 // The receipt line of these reports.
 inline constexpr int kClosingWidth = 40;
 
-// Fixed notation with two decimals and the system decimal separator, no
-// thousands separator, "-" in front of a negative amount.
-AnsiString ClosingAmount(double value);
-// 40 "-".
-AnsiString ClosingRule();
 // Hands a line to the text-block buffer (imprimeBlocoSweda, send false).
 void BufferLine(const AnsiString& scheme, const AnsiString& text);
 // Hands the last line and sends the whole buffer (send true).

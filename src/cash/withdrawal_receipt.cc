@@ -4,6 +4,7 @@
 #include "frame/data_module.h"
 #include "mdx00200/dataset.h"
 #include "mdx00200/hostlib.h"
+#include "reports/report_format.h"
 
 namespace Mdx00200::cash {
 
@@ -20,16 +21,16 @@ void PrintCopy(const AnsiString& scheme, const WithdrawalReceipt& receipt, TClie
   const Kor_msg::TMessages& m = DataModule().msgPadrao;
   BufferLine(scheme, Consiste::Centraliza(m.Msg(supervisorCopy ? "RecSangria3" : "RecSangria1"),
                                           kClosingWidth));
-  BufferLine(scheme, ClosingRule());
+  BufferLine(scheme, reports::Rule());
   lines += 2;
 
   if (!receipt.reason.empty()) BufferLine(scheme, m.Msg("Motivo") + receipt.reason);
   if (!receipt.observation.empty()) BufferLine(scheme, m.Msg("Observacao") + receipt.observation);
-  if (!receipt.reason.empty() || !receipt.observation.empty()) BufferLine(scheme, ClosingRule());
+  if (!receipt.reason.empty() || !receipt.observation.empty()) BufferLine(scheme, reports::Rule());
 
   const AnsiString columns = TamFixo(m.Msg("Modalidade"), 19) + " " + TamFixoR(m.Msg("Valor_"), 13);
   BufferLine(scheme, receipt.envelopeColumn ? m.Msg("Envelope") + " " + columns : columns);
-  BufferLine(scheme, ClosingRule());
+  BufferLine(scheme, reports::Rule());
   lines += 2;
 
   const char* amountField = receipt.typedAmounts ? "VRFECHADIG" : "VRFECHAINF";
@@ -38,12 +39,12 @@ void PrintCopy(const AnsiString& scheme, const WithdrawalReceipt& receipt, TClie
     const double amount = amounts.FieldByName(amountField).AsFloat();
     BufferLine(scheme, amounts.FieldByName("NRENVELOPE").AsString() + " " +
                            TamFixo(amounts.FieldByName("NMTIPORECE").AsString(), 19) + " " +
-                           TamFixoR(ClosingAmount(amount), 19));
+                           TamFixoR(reports::Fixed(amount, 2), 19));
     total += amount;
     ++lines;
   }
-  BufferLine(scheme, ClosingRule());
-  BufferLine(scheme, TamFixo(m.Msg("Sangrias"), 21) + TamFixoR(ClosingAmount(total), 19));
+  BufferLine(scheme, reports::Rule());
+  BufferLine(scheme, TamFixo(m.Msg("Sangrias"), 21) + TamFixoR(reports::Fixed(total, 2), 19));
   BufferLine(scheme, "");
   lines += 2;
   if ((lines - 2) % 10 == 0) {
@@ -51,7 +52,7 @@ void PrintCopy(const AnsiString& scheme, const WithdrawalReceipt& receipt, TClie
     ++lines;
   }
 
-  BufferLine(scheme, ClosingRule());
+  BufferLine(scheme, reports::Rule());
   people.First();
   const AnsiString code = people.FieldByName("CDSUPERVISOR").AsString();
   const AnsiString signature =

@@ -7,6 +7,7 @@
 #include "mdx00200/credit.h"
 #include "mdx00200/hostlib.h"
 #include "mdx00200/number_format.h"
+#include "reports/report_format.h"
 
 namespace Mdx00200 {
 
@@ -28,16 +29,16 @@ struct CardReceipt {
 std::vector<AnsiString> ReceiptLines(const CardReceipt& r, const std::vector<AnsiString>& products) {
   std::vector<AnsiString> lines = {
       Consiste::Centraliza(Msg("ComprDebito"), kWidth),
-      credit::Dashes(kWidth),
+      reports::Rule(kWidth),
       Msg("CDCLIE") + Cut(r.clientCode, 21) + "-" + Cut(r.clientText, 19),
       Cut(Msg("CDCons") + r.registration, kWidth),
       Cut(Msg("NmCons") + r.consumerName, kWidth),
-      credit::Dashes(kWidth),
+      reports::Rule(kWidth),
       Consiste::Centraliza(Msg("ProdVend"), kWidth),
       Msg("Cabecalho"),
   };
   lines.insert(lines.end(), products.begin(), products.end());
-  lines.push_back(credit::Dashes(kWidth));
+  lines.push_back(reports::Rule(kWidth));
   const bool shortLayout = r.layoutMode == "2";
   lines.push_back(Cut(Msg("Total"), kWidth) +
                   credit::AmountColumn(mdx::FormatFloat("0.00", r.saleAmount),

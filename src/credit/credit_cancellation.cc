@@ -6,6 +6,8 @@
 #include "mdx00200/credit.h"
 #include "mdx00200/hostlib.h"
 #include "mdx00200/status.h"
+#include "reports/report_format.h"
+#include "reports/document_commands.h"
 
 namespace Mdx00200 {
 
@@ -28,7 +30,7 @@ bool Cancela_Cred_Pessoal(const AnsiString& totalizer, const AnsiString& /*unuse
   if (!credit::BuildRegistration(scheme, totalizer, paymentPosition, amount, registration))
     return false;
 
-  const bool opened = credit::OpenReport(scheme);
+  const bool opened = reports::OpenReport(scheme, false);
   if (opened) couponNumber = Nr_Cupom("", scheme);
   SwedaVerifRetorno = false;
   bool printed = false;
@@ -36,7 +38,7 @@ bool Cancela_Cred_Pessoal(const AnsiString& totalizer, const AnsiString& /*unuse
     printed = credit::SendWhileAccepted(
         scheme,
         {credit::Spacing(), Line(Consiste::Centraliza(Msg("Canc_ComprCredito"), 40)),
-         Line(credit::Dashes(40)), Line(Cut(Msg("Canc_Deposito") + ": " + depositNumber, 40)),
+         Line(reports::Rule(40)), Line(Cut(Msg("Canc_Deposito") + ": " + depositNumber, 40)),
          Line(AnsiString(40, ' ')), Line(Cut(Msg("CDCLIE") + AnsiString(5, ' ') + clientCode, 40)),
          Line(Cut(Msg("Consumidor") + ": " + consumerName, 40)),
          Line(Cut(Msg("NmFami") + ": " + familyName, 40)),

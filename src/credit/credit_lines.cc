@@ -1,6 +1,5 @@
 #include "credit/credit_lines.h"
 
-#include "channel/status_command.h"
 #include "frame/data_module.h"
 #include "mdx00200/hostlib.h"
 #include "mdx00200/number_format.h"
@@ -10,11 +9,7 @@ namespace Mdx00200::credit {
 
 AnsiString Cut(const AnsiString& text, size_t width) { return text.substr(0, width); }
 
-AnsiString Dashes(int width) { return Consiste::Replicate("-", width); }
-
 AnsiString Currency(double value) { return mdx::FloatToStrF(value, mdx::ffCurrency, 15, 2); }
-
-AnsiString Fixed(double value) { return mdx::FloatToStrF(value, mdx::ffFixed, 15, 2); }
 
 AnsiString AmountColumn(const AnsiString& amount, int width) { return Consiste::PadL(amount, width); }
 
@@ -38,10 +33,6 @@ bool SendWhileAccepted(const AnsiString& scheme, const std::vector<ReportLine>& 
     if (!SendLine(scheme, line, ownErrorHandling)) return false;
   }
   return true;
-}
-
-bool OpenReport(const AnsiString& scheme) {
-  return channel::SendCommand(scheme, "13", "S", false, false);
 }
 
 bool CloseReport(const AnsiString& scheme, bool opened, bool linesAccepted) {

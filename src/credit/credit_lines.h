@@ -13,12 +13,8 @@ inline constexpr char kLfCr[] = "\n\r";
 
 // The first `width` characters of text.
 AnsiString Cut(const AnsiString& text, size_t width);
-// `width` dashes.
-AnsiString Dashes(int width);
 // The value in the settings' currency format with two decimals ("R$ 12,50").
 AnsiString Currency(double value);
-// The value in fixed notation with two decimals ("12,50").
-AnsiString Fixed(double value);
 // An amount text right-aligned in `width`; a wider text comes back whole.
 AnsiString AmountColumn(const AnsiString& amount, int width);
 // A catalogue text with its "%s" replaced by `value`.
@@ -42,9 +38,6 @@ bool SendLine(const AnsiString& scheme, const ReportLine& line, bool ownErrorHan
 // True when every line was accepted.
 bool SendWhileAccepted(const AnsiString& scheme, const std::vector<ReportLine>& lines,
                        bool ownErrorHandling);
-
-// "13" + "S", neither own error handling nor busy repeat. Returns the verdict.
-bool OpenReport(const AnsiString& scheme);
 
 // The end of a report: when its lines were accepted, FechRelatGerenc(scheme,
 // false, true), whose verdict is the result. Otherwise the result is false,

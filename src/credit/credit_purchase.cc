@@ -10,6 +10,8 @@
 #include "mdx00200/exceptions.h"
 #include "mdx00200/hostlib.h"
 #include "mdx00200/reports.h"
+#include "reports/report_format.h"
+#include "reports/document_commands.h"
 
 namespace Mdx00200 {
 
@@ -29,7 +31,7 @@ std::vector<credit::ReportLine> ReceiptCopy(const AnsiString& deposit, const Ans
                                             const AnsiString& family, double total,
                                             double previousBalance) {
   return {Line(Consiste::Centraliza(Msg("ComprCredito"), 40)),
-          Line(credit::Dashes(40)),
+          Line(reports::Rule(40)),
           Line(Cut(Msg("Nr_Deposito") + deposit, 40)),
           Line(AnsiString(40, ' ')),
           Line(Cut(Msg("NmCons") + consumer, 40)),
@@ -72,7 +74,7 @@ bool Compr_CredPessoal(
     registrations.push_back(m);
   }
 
-  const bool opened = credit::OpenReport(scheme);
+  const bool opened = reports::OpenReport(scheme, false);
   SwedaVerifRetorno = false;
   if (!opened) return false;
   const std::vector<credit::ReportLine> copy =

@@ -7,6 +7,7 @@
 #include "mdx00200/credit.h"
 #include "mdx00200/hostlib.h"
 #include "mdx00200/number_format.h"
+#include "reports/report_format.h"
 
 namespace Mdx00200 {
 
@@ -21,13 +22,13 @@ AnsiString ConsumerBlock(const AnsiString& registration, const AnsiString& consu
                          const AnsiString& clientCode, const AnsiString& clientLine) {
   const AnsiString lines[] = {
       Consiste::Centraliza(Msg("CompraCredito"), kWidth),
-      credit::Dashes(kWidth),
+      reports::Rule(kWidth),
       Cut(Msg("CDCLIE") + clientCode, kWidth),
       Cut(AnsiString(9, ' ') + clientLine, kWidth),
-      credit::Dashes(kWidth),
+      reports::Rule(kWidth),
       Cut(Msg("CDCons") + registration, kWidth),
       Cut(Msg("NmCons") + consumerName, kWidth),
-      credit::Dashes(kWidth),
+      reports::Rule(kWidth),
       Consiste::Centraliza(Msg("ProdVend"), kWidth),
       AnsiString(kWidth, ' '),
       Cut(Msg("Cabecalho"), kWidth),
@@ -52,7 +53,7 @@ AnsiString TotalBlock(double saleAmount, const AnsiString& password, double bala
   AnsiString text = AnsiString(kWidth, ' ') + credit::kLf;
   text += Consiste::TamFixo(Cut(Msg("Total"), 40), 15) +
           credit::AmountColumn(mdx::FormatFloat("0.00", saleAmount), 33) + credit::kLf;
-  text += credit::Dashes(kWidth) + credit::kLf;
+  text += reports::Rule(kWidth) + credit::kLf;
   text += Cut(credit::PasswordText(password), kWidth) + credit::kLf;
   text += BalanceLines(balanceMode, balance);
   if (subsidy > 0) text += Msg("PRECO_SUBSIDIO") + " " + credit::Currency(subsidy) + credit::kLf;

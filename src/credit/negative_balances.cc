@@ -8,6 +8,7 @@
 #include "mdx00200/dataset.h"
 #include "mdx00200/exceptions.h"
 #include "mdx00200/hostlib.h"
+#include "reports/report_format.h"
 
 namespace Mdx00200 {
 
@@ -57,7 +58,7 @@ std::vector<TypeGroup> Groups(TClientDataSet& types, TClientDataSet& consumers) 
       group.name = credit::Cut(typeName.AsString(), 40);
       for (consumers.First(); !consumers.Eof(); consumers.Next()) {
         group.consumers.push_back(TamFixo("  " + name.AsString(), 29) +
-                                  credit::AmountColumn(credit::Fixed(balance.AsFloat()), 11));
+                                  credit::AmountColumn(reports::Fixed(balance.AsFloat(), 2), 11));
         group.total += balance.AsFloat();
       }
       groups.push_back(group);
@@ -87,18 +88,18 @@ bool SaldoNegativo(const AnsiString& scheme, TClientDataSet* types, TClientDataS
             scheme,
             {credit::Spacing(),
              Line(Consiste::Centraliza(">>> Saldo Negativo por Consumidor <<<", 40)),
-             Line(credit::Dashes(40))},
+             Line(reports::Rule(40))},
             true);
       }
     } else {
-      credit::SendLine(scheme, Line(credit::Dashes(40)), true);
+      credit::SendLine(scheme, Line(reports::Rule(40)), true);
     }
     credit::SendLine(scheme, Line(groups[i].name), true);
     for (const AnsiString& line : groups[i].consumers) credit::SendLine(scheme, Line(line), true);
-    credit::SendLine(scheme, Line(TamFixo(" ", 29) + credit::Dashes(11)), true);
+    credit::SendLine(scheme, Line(TamFixo(" ", 29) + reports::Rule(11)), true);
     result = credit::SendLine(
         scheme,
-        Line(TamFixo("Saldo Total", 29) + credit::AmountColumn(credit::Fixed(groups[i].total), 11)),
+        Line(TamFixo("Saldo Total", 29) + credit::AmountColumn(reports::Fixed(groups[i].total, 2), 11)),
         true);
   }
   return credit::CloseReport(scheme, opened, result);

@@ -6,6 +6,7 @@
 #include "mdx00200/dataset.h"
 #include "mdx00200/hostlib.h"
 #include "mdx00200/number_format.h"
+#include "reports/report_format.h"
 
 namespace Mdx00200::credit {
 
@@ -61,7 +62,7 @@ AnsiString FamilyBalanceLines() {
     if (balance.AsFloat() == 0) continue;
     const double amount = coupon::FamilyBalance(family.Value(), balance.AsFloat());
     text += Consiste::TamFixo(FamilyName(credit, family.Value()), 25) +
-            AmountColumn(Fixed(amount), 22) + kLf;
+            AmountColumn(reports::Fixed(amount, 2), 22) + kLf;
   }
   return text;
 }

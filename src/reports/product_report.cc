@@ -4,6 +4,7 @@
 #include "frame/data_module.h"
 #include "mdx00200/dataset.h"
 #include "mdx00200/hostlib.h"
+#include "reports/document_commands.h"
 #include "reports/product_lines.h"
 #include "reports/report_format.h"
 #include "reports/report_guard.h"
@@ -129,7 +130,7 @@ void Relatorio_Produto(const AnsiString& /*unused1*/, const AnsiString& /*unused
   if (!reportOpen) SendCommand(scheme, "12", true, false);
   reportOpen = true;
 
-  const bool opened = SendCommand(scheme, "13", "S", false, false);
+  const bool opened = reports::OpenReport(scheme, false);
   if (SendCommand(scheme, "27", "1", false, true))
     couponNumber = RetornoImpFiscal(scheme, "27", false);
   if (!opened) return;
