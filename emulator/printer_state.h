@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "detail_memory.h"
 #include "fiscal_memory.h"
 #include "fiscal_totals.h"
 #include "printer_tables.h"
@@ -98,6 +99,8 @@ struct PrinterState {
   DayTotals day;
   // The Z reductions, oldest first.
   FiscalMemory fiscalMemory;
+  // Every document issued, oldest first (the detail-tape memory).
+  DetailMemory detail;
   TaxRateTable taxRates = FreshTaxRates();
   PaymentTable paymentMethods = FreshPaymentMethods();
   TotalizerTable totalizers;

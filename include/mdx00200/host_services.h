@@ -47,6 +47,10 @@ class HostServices {
   // The host executable's folder, with a trailing separator (short form on
   // Windows). The default is the running executable's folder.
   virtual AnsiString HostDirectory();
+  // Where the drive of a Windows path (C:\Sweda) lies on a platform
+  // without drives, with a trailing separator. The default is HostDirectory.
+  // Not used on Windows, where drive paths stay as they are.
+  virtual AnsiString DriveRoot();
   // The configuration-field cipher. The default is deterministic, printable,
   // never yields a quote character and round-trips every byte 1..255.
   virtual AnsiString Cripto(const AnsiString& text, int key);

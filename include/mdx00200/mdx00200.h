@@ -158,3 +158,4 @@ MDX_API const char* StrToPChar(const AnsiString& text);
 #include "mdx00200/blocked_products.h"
 #include "mdx00200/credit.h"
 #include "mdx00200/peripherals.h"
+#include "mdx00200/fiscal_menu.h"

@@ -25,6 +25,10 @@ bool DirectoryExists(const AnsiString& path);
 // Creates the folder and its missing parents; true when it exists afterwards.
 bool ForceDirectories(const AnsiString& path);
 bool RemoveFile(const AnsiString& path);
+// The name of the entry of `folder` that equals `name` when letter case is
+// ignored (ASCII letters): `name` itself when it exists as given, "" when no
+// entry matches or the folder cannot be read.
+AnsiString FindEntryIgnoringCase(const AnsiString& folder, const AnsiString& name);
 // Replaces target with source in one step (rename over an existing file), so
 // a reader sees either the old file or the new one, never a partial file.
 // Raises EInOutError naming both files on failure.

@@ -48,6 +48,8 @@ TDateTime HostServices::Now() { return SystemNow(); }
 
 AnsiString HostServices::HostDirectory() { return platform::ExecutableDirectory(); }
 
+AnsiString HostServices::DriveRoot() { return HostDirectory(); }
+
 AnsiString HostServices::Cripto(const AnsiString& text, int key) { return hostlib::DefaultCripto(text, key); }
 
 AnsiString HostServices::Uncripto(const AnsiString& text, int key) {

@@ -13,6 +13,8 @@
 // windows.h names ReplaceFile as a macro for ReplaceFileA.
 #undef ReplaceFile
 #else
+#include <dirent.h>
+#include <strings.h>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -171,6 +173,28 @@ bool RemoveFile(const AnsiString& path) {
   return DeleteFileA(path.c_str()) != 0;
 #else
   return unlink(path.c_str()) == 0;
+#endif
+}
+
+AnsiString FindEntryIgnoringCase(const AnsiString& folder, const AnsiString& name) {
+  const AnsiString base = folder.empty() ? AnsiString(".") : folder;
+  const AnsiString exact = IncludeTrailingPathDelimiter(base) + name;
+  if (FileExists(exact) || DirectoryExists(exact)) return name;
+#ifdef _WIN32
+  // Windows compares file names without regard to case already.
+  return "";
+#else
+  DIR* dir = opendir(base.c_str());
+  if (!dir) return "";
+  AnsiString found;
+  while (dirent* entry = readdir(dir)) {
+    if (strcasecmp(entry->d_name, name.c_str()) == 0) {
+      found = entry->d_name;
+      break;
+    }
+  }
+  closedir(dir);
+  return found;
 #endif
 }
 
