@@ -1,5 +1,6 @@
 #include "emulator/coupon_closing.h"
 
+#include "emulator/detail_records.h"
 #include "emulator/documents.h"
 #include "emulator/item_arithmetic.h"
 #include "emulator/paper_tape.h"
@@ -80,7 +81,7 @@ AnsiString CancelCoupon(CommandContext& context, const AnsiString& params) {
     if (!CancelOpenCoupon(s, s.coupon)) return Refused(kStatusBadAmount);
     s.tape.push_back(Centred("CUPOM FISCAL CANCELADO", s.tapeWidth));
     if (!s.coupon.items.empty()) PrintCancelledTotal(s, CouponTotal(s.coupon));
-    EndDocument(s);
+    if (DetailDocument* record = EndDocument(s)) record->cancelled = true;
     s.document = DocumentKind::kNone;
     s.couponPaying = false;
     s.coupon = Coupon{};
@@ -94,10 +95,13 @@ AnsiString CancelCoupon(CommandContext& context, const AnsiString& params) {
   const bool known = s.lastCoupon.coo == s.lastCouponCoo;
   if (known && !CancelClosedCoupon(s, s.lastCoupon)) return Refused(kStatusBadAmount);
   const int cancelled = s.lastCouponCoo;
-  StartDocument(s, context.Now(), "CANCELAMENTO DE CUPOM FISCAL");
+  DetailDocument& record = StartDocument(s, context.Now(), DetailKind::kCouponCancellation,
+                                         "CANCELAMENTO DE CUPOM FISCAL");
+  record.cancelledCoo = cancelled;
   s.tape.push_back("COO DO CUPOM CANCELADO: " + ZeroFilled(cancelled, 6));
   if (known) PrintCancelledTotal(s, CouponTotal(s.lastCoupon));
   EndDocument(s);
+  if (DetailDocument* coupon = FindCouponRecord(s, cancelled)) coupon->cancelled = true;
   s.lastCoupon = Coupon{};
   s.counters.cfc = NextCount(s.counters.cfc);
   return Accepted();

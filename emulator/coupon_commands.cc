@@ -115,8 +115,8 @@ AnsiString OpenCoupon(CommandContext& context, const AnsiString& params) {
   if (current.zPending) return Refused(kStatusZPending);
 
   PrinterState& s = context.Change();
-  StartDocument(s, context.Now(), "CUPOM FISCAL", StoreLines(s.tapeWidth));
-  s.counters.ccf = NextCount(s.counters.ccf);
+  StartDocument(s, context.Now(), DetailKind::kFiscalCoupon, "CUPOM FISCAL",
+                StoreLines(s.tapeWidth));
   s.document = DocumentKind::kFiscalCoupon;
   s.couponPaying = false;
   s.coupon = Coupon{};

@@ -43,7 +43,7 @@ void PrintDayTotals(PrinterState& s) {
 AnsiString XReading(CommandContext& context) {
   if (context.State().document != DocumentKind::kNone) return RefusedDocumentOpen();
   PrinterState& s = context.Change();
-  StartDocument(s, context.Now(), "LEITURA X");
+  StartDocument(s, context.Now(), DetailKind::kXReading, "LEITURA X");
   s.counters.xReadings = NextCount(s.counters.xReadings);
   PrintDayTotals(s);
   EndDocument(s);
@@ -62,8 +62,7 @@ AnsiString ZReduction(CommandContext& context, const AnsiString& params) {
     return Refused(kStatusWrongState);
   }
   PrinterState& s = context.Change();
-  StartDocument(s, context.Now(), "REDUCAO Z");
-  s.counters.crz = s.counters.crz >= 9999 ? 1 : s.counters.crz + 1;
+  StartDocument(s, context.Now(), DetailKind::kZReduction, "REDUCAO Z");
   PrintLeftAndRight(s.tape, s.tapeWidth, "CRZ:" + ZeroFilled(s.counters.crz, 4),
                     "DATA:" + DayMonthYearText(date));
   PrintDayTotals(s);

@@ -37,9 +37,11 @@ struct DetailDocument {
   int cancelledCoo = 0;
   // A fiscal coupon's registrations as they stood at its end.
   Coupon coupon;
-  // A receipt's entries and payments as they stood at its end.
+  // A receipt's entries and payments as they stood at its end; for a
+  // receipt reversal, those it took back (payments net of change).
   Receipt receipt;
-  // The document's printed lines, from its opening rule to its end rule.
+  // The document's printed lines, from its opening rule to its end rule;
+  // empty while the document is still open (PrinterState::detailTapeStart).
   std::vector<AnsiString> lines;
 
   bool operator==(const DetailDocument&) const = default;

@@ -48,9 +48,7 @@ AnsiString OpenReport(CommandContext& context, const AnsiString& params) {
   if (params != "S") return Refused(kStatusBadParameters);
   if (context.State().document != DocumentKind::kNone) return RefusedDocumentOpen();
   PrinterState& s = context.Change();
-  StartDocument(s, context.Now(), "RELATORIO GERENCIAL");
-  s.counters.gnf = NextCount(s.counters.gnf);
-  s.counters.grg = NextCount(s.counters.grg);
+  StartDocument(s, context.Now(), DetailKind::kManagementReport, "RELATORIO GERENCIAL");
   s.tape.push_back(LeftAndRight("GNF:" + ZeroFilled(s.counters.gnf, 6),
                                 "GRG:" + ZeroFilled(s.counters.grg, 6), s.tapeWidth));
   s.document = DocumentKind::kManagementReport;

@@ -23,7 +23,7 @@ AnsiString PrintRange(CommandContext& context, std::string_view title, Key key, 
                       double last) {
   if (context.State().document != DocumentKind::kNone) return RefusedDocumentOpen();
   PrinterState& s = context.Change();
-  StartDocument(s, context.Now(), title);
+  StartDocument(s, context.Now(), DetailKind::kMemoryReading, title);
   int printed = 0;
   for (const ZRecord& r : s.fiscalMemory) {
     const double k = key(r);

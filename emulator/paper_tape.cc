@@ -22,13 +22,15 @@ void PrintText(Tape& tape, int width, std::string_view text) {
   AnsiString line;
   bool pending = true;  // a line is under way (an empty text prints one)
   for (char c : text) {
-    if (c == '\r') continue;
     if (c == '\n') {
       PrintLine(tape, width, line);
       line.clear();
       pending = false;
       continue;
     }
+    // CR and the other control characters print nothing.
+    const unsigned char byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) continue;
     line += c;
     pending = true;
   }

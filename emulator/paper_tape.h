@@ -11,8 +11,9 @@ namespace mdx::emulator {
 
 using Tape = std::vector<AnsiString>;
 
-// Prints text as the printer does: LF ends a line, CR is ignored, a line
-// longer than `width` continues on the next one, trailing blanks are not kept.
+// Prints text as the printer does: LF ends a line, CR and the other control
+// characters (below 0x20, 0x7F) print nothing, a line longer than `width`
+// continues on the next one, trailing blanks are not kept.
 // A final LF ends the last line (no empty line after it); an empty text
 // prints one empty line.
 void PrintText(Tape& tape, int width, std::string_view text);

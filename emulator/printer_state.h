@@ -101,6 +101,10 @@ struct PrinterState {
   FiscalMemory fiscalMemory;
   // Every document issued, oldest first (the detail-tape memory).
   DetailMemory detail;
+  // While the document of the last detail record is still open: the tape
+  // index of its opening rule, where its lines start (they are copied into
+  // the record when it ends); -1 when no record is open.
+  int64_t detailTapeStart = -1;
   TaxRateTable taxRates = FreshTaxRates();
   PaymentTable paymentMethods = FreshPaymentMethods();
   TotalizerTable totalizers;

@@ -102,9 +102,11 @@ AnsiString OpenReceipt(CommandContext& context, const AnsiString& params) {
 
   PrinterState& s = context.Change();
   const int couponCoo = s.lastCoupon.coo;
-  StartDocument(s, context.Now(),
-                linkedAmount ? "COMPROVANTE CREDITO OU DEBITO" : "COMPROVANTE NAO FISCAL");
-  s.counters.gnf = NextCount(s.counters.gnf);
+  if (linkedAmount) {
+    StartDocument(s, context.Now(), DetailKind::kLinkedReceipt, "COMPROVANTE CREDITO OU DEBITO");
+  } else {
+    StartDocument(s, context.Now(), DetailKind::kNonFiscalReceipt, "COMPROVANTE NAO FISCAL");
+  }
   s.document = DocumentKind::kNonFiscalReceipt;
   s.receipt = Receipt{};
   s.receipt.group = opening->group;

@@ -20,8 +20,9 @@ AnsiString ReverseReceipt(CommandContext& context, const AnsiString& params) {
   if (!ReverseClosedReceipt(s, reversed)) return Refused(kStatusBadAmount);
   int64_t total = 0;
   for (const ReceiptEntry& entry : reversed.entries) total += entry.amount;
-  StartDocument(s, context.Now(), "ESTORNO NAO FISCAL");
-  s.counters.gnf = NextCount(s.counters.gnf);
+  DetailDocument& record =
+      StartDocument(s, context.Now(), DetailKind::kReceiptReversal, "ESTORNO NAO FISCAL");
+  record.receipt = reversed;  // what the reversal took back
   PrintReversal(s, receiptCoo, total);
   EndDocument(s);
   return Accepted();

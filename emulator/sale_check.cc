@@ -73,6 +73,8 @@ AnsiString ItemProblem(const AnsiString& what, const CouponItem& item) {
   return "";
 }
 
+}  // namespace
+
 AnsiString CouponProblem(const AnsiString& what, const Coupon& coupon) {
   if (!InRange(coupon.coo, 0, kLargestDocumentCount)) return what + ": COO must be 0 to 999999";
   AnsiString problem = TextProblem(what + ": consumer", coupon.consumer, kLongestConsumerId);
@@ -117,8 +119,6 @@ AnsiString ReceiptProblem(const AnsiString& what, const Receipt& receipt) {
   }
   return PaymentsProblem(what, receipt.payments);
 }
-
-}  // namespace
 
 AnsiString SaleProblem(const PrinterState& state) {
   AnsiString problem = CouponProblem("coupon", state.coupon);

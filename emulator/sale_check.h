@@ -19,4 +19,8 @@ namespace mdx::emulator {
 //   payments, totalizers 1-50, amounts above 0, sums within 12 digits.
 AnsiString SaleProblem(const PrinterState& state);
 
+// The same checks on one coupon or receipt; `what` names it in the message.
+AnsiString CouponProblem(const AnsiString& what, const Coupon& coupon);
+AnsiString ReceiptProblem(const AnsiString& what, const Receipt& receipt);
+
 }  // namespace mdx::emulator

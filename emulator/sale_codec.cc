@@ -48,7 +48,9 @@ void PutList(std::string& text, const std::string& countName, const std::string&
   }
 }
 
-void PutCoupon(std::string& text, const std::string& prefix, const Coupon& c) {
+}  // namespace
+
+void EncodeCoupon(const std::string& prefix, const Coupon& c, std::string& text) {
   Put(text, prefix + "coo", std::to_string(c.coo));
   Put(text, prefix + "consumer", Token(c.consumer));
   Put(text, prefix + "adjustments", Numbers({c.subtotalDiscount, c.subtotalSurcharge}));
@@ -61,7 +63,7 @@ void PutCoupon(std::string& text, const std::string& prefix, const Coupon& c) {
           [](const Payment& p) { return Numbers({p.method, p.amount}); });
 }
 
-void PutReceipt(std::string& text, const std::string& prefix, const Receipt& r) {
+void EncodeReceipt(const std::string& prefix, const Receipt& r, std::string& text) {
   Put(text, prefix + "group", std::to_string(r.group));
   Put(text, prefix + "linked_method", std::to_string(r.linkedMethod));
   PutList(text, prefix + "entries", prefix + "entry", r.entries,
@@ -69,6 +71,8 @@ void PutReceipt(std::string& text, const std::string& prefix, const Receipt& r) 
   PutList(text, prefix + "payments", prefix + "payment", r.payments,
           [](const Payment& p) { return Numbers({p.method, p.amount}); });
 }
+
+namespace {
 
 // Splits at single blanks into `fields`; the number of fields.
 size_t Split(std::string_view text, std::vector<std::string_view>& fields) {
@@ -204,18 +208,25 @@ class SaleDecoder {
 }  // namespace
 
 void EncodeSale(const PrinterState& state, std::string& text) {
-  PutCoupon(text, "coupon_", state.coupon);
-  PutCoupon(text, "closed_coupon_", state.lastCoupon);
-  PutReceipt(text, "receipt_", state.receipt);
-  PutReceipt(text, "last_receipt_", state.lastReceipt);
+  EncodeCoupon("coupon_", state.coupon, text);
+  EncodeCoupon("closed_coupon_", state.lastCoupon, text);
+  EncodeReceipt("receipt_", state.receipt, text);
+  EncodeReceipt("last_receipt_", state.lastReceipt, text);
 }
 
 bool DecodeSale(StateReader& reader, PrinterState& state) {
-  SaleDecoder decoder(reader);
-  return decoder.ReadCoupon("coupon_", state.coupon) &&
-         decoder.ReadCoupon("closed_coupon_", state.lastCoupon) &&
-         decoder.ReadReceipt("receipt_", state.receipt) &&
-         decoder.ReadReceipt("last_receipt_", state.lastReceipt);
+  return DecodeCoupon(reader, "coupon_", state.coupon) &&
+         DecodeCoupon(reader, "closed_coupon_", state.lastCoupon) &&
+         DecodeReceipt(reader, "receipt_", state.receipt) &&
+         DecodeReceipt(reader, "last_receipt_", state.lastReceipt);
+}
+
+bool DecodeCoupon(StateReader& reader, const std::string& prefix, Coupon& coupon) {
+  return SaleDecoder(reader).ReadCoupon(prefix, coupon);
+}
+
+bool DecodeReceipt(StateReader& reader, const std::string& prefix, Receipt& receipt) {
+  return SaleDecoder(reader).ReadReceipt(prefix, receipt);
 }
 
 }  // namespace mdx::emulator

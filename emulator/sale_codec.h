@@ -37,4 +37,13 @@ void EncodeSale(const PrinterState& state, std::string& text);
 // the reader's Error) for a line that is there but bad.
 bool DecodeSale(StateReader& reader, PrinterState& state);
 
+// One coupon's or receipt's lines, their names starting with `prefix`
+// ("coupon_", "last_receipt_", ...), as above. The decoders read the lines
+// that are there into the coupon or receipt, which keeps its value for those
+// that are missing.
+void EncodeCoupon(const std::string& prefix, const Coupon& coupon, std::string& text);
+void EncodeReceipt(const std::string& prefix, const Receipt& receipt, std::string& text);
+bool DecodeCoupon(StateReader& reader, const std::string& prefix, Coupon& coupon);
+bool DecodeReceipt(StateReader& reader, const std::string& prefix, Receipt& receipt);
+
 }  // namespace mdx::emulator

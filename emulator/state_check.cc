@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "emulator/detail_check.h"
 #include "emulator/payment_table.h"
 #include "emulator/sale_check.h"
 #include "emulator/tax_rate_table.h"
@@ -147,6 +148,7 @@ AnsiString StateProblem(const PrinterState& s) {
   if (problem.empty()) problem = SaleProblem(s);
   if (problem.empty()) problem = FiscalMemoryProblem(s);
   if (problem.empty()) problem = ChequeProblem(s);
+  if (problem.empty()) problem = DetailProblem(s);
   return problem;
 }
 

@@ -15,7 +15,8 @@ namespace mdx::emulator {
 // coupon or receipt that SaleProblem rejects, or a cheque with a format,
 // alterations or a print while no cheque is in progress, a format of more
 // than 40 characters, more than 9 alterations, an alteration that is empty
-// or longer than 120, or a control character in any of them.
+// or longer than 120, or a control character in any of them, or a detail
+// memory that DetailProblem rejects.
 AnsiString StateProblem(const PrinterState& state);
 
 }  // namespace mdx::emulator

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "emulator/detail_codec.h"
 #include "emulator/device_codec.h"
 #include "emulator/fiscal_memory_codec.h"
 #include "emulator/sale_codec.h"
@@ -18,8 +19,9 @@ constexpr char kHeaderStart[] = "MDX virtual printer state ";
 // Version 2 added the identity, the totals and the tables; version 3 the
 // open coupon, the last closed coupon and the open receipt; version 4 the
 // cancelled items and the last closed receipt; version 5 the fiscal memory;
-// version 6 the drawer and the cheque's format, alterations and print.
-constexpr int kVersion = 6;
+// version 6 the drawer and the cheque's format, alterations and print;
+// version 7 the detail-tape memory.
+constexpr int kVersion = 7;
 constexpr char kChecksumName[] = "checksum ";
 constexpr int kLargestCounter = 999999;
 constexpr int64_t kLongestTape = 10000000;
@@ -163,7 +165,7 @@ class Decoder {
            Accumulators("payment_totals", "payment_total", d.payments) &&
            Accumulators("totalizer_totals", "totalizer_total", d.totalizers) && TaxRates(s) &&
            PaymentMethods(s) && Totalizers(s) && DecodeSale(r_, s) &&
-           DecodeFiscalMemory(r_, s) && DecodeDevices(r_, s);
+           DecodeFiscalMemory(r_, s) && DecodeDevices(r_, s) && DecodeDetail(r_, s);
   }
 
   bool TapeLines(int width, std::vector<AnsiString>& tape) {
@@ -361,6 +363,7 @@ std::string EncodeState(const PrinterState& s) {
   EncodeSale(s, w.Text());
   EncodeFiscalMemory(s, w.Text());
   EncodeDevices(s, w.Text());
+  EncodeDetail(s, w.Text());
 
   w.Put("tape", static_cast<int64_t>(s.tape.size()));
   for (const AnsiString& line : s.tape) w.Line("|" + EscapeText(line));

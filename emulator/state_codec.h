@@ -3,7 +3,7 @@
 // and the CRC-32 of every byte before that line, so a cut or altered file is
 // recognised. Texts are escaped as EscapeText does.
 //
-//   MDX virtual printer state 6
+//   MDX virtual printer state 7
 //   day_open 0
 //   ...
 //   tape_width 48
@@ -19,6 +19,8 @@
 //   ...                         since version 5
 //   drawer_open 0               the drawer and the cheque (device_codec.h),
 //   ...                         since version 6
+//   detail_tape_start -1        the detail-tape memory (detail_codec.h),
+//   ...                         since version 7
 //   tape 2
 //   |line one
 //   |line two
@@ -26,8 +28,9 @@
 //
 // Files of version 1 have none of the later fields, files of version 2 none
 // of the sale documents, files of version 4 no fiscal memory, files of
-// version 5 no drawer and no cheque details; those, and any later field that
-// is missing, take the fresh printer's value.
+// version 5 no drawer and no cheque details, files of version 6 no detail
+// memory; those, and any later field that is missing, take the fresh
+// printer's value.
 #pragma once
 
 #include <string>

@@ -56,6 +56,8 @@ TEST(PaperTapeTest, TextBecomesLinesOfTheTapeWidth) {
       {"A\nB\n", 40, {"A", "B"}},  // the last line end starts no line
       {"A\n\n", 40, {"A", ""}},
       {"", 40, {""}},
+      {"A\x01\tB\x1b" "C\x7f", 40, {"ABC"}},  // control characters print nothing
+      {"A\n\x01", 40, {"A"}},
       {"  indented   ", 40, {"  indented"}},
       {sixty, 48, {AnsiString(48, 'x'), AnsiString(12, 'x')}},
       {sixty, 40, {AnsiString(40, 'x'), AnsiString(20, 'x')}},

@@ -91,6 +91,34 @@ PrinterState EveryFieldSet() {
   s.lastReceipt.group = 1;
   s.lastReceipt.entries = {{2, 10000}, {5, 1}};
   s.lastReceipt.payments = {{1, 10001}};
+
+  // A record of every kind; the first ones with every field set.
+  DetailDocument sale;
+  sale.coo = 40;
+  sale.kind = DetailKind::kFiscalCoupon;
+  sale.issued = MillisecondsToDateTime(DateTimeToMilliseconds(zDate) + 86399999);
+  sale.counter = 999999;
+  sale.cancelled = true;
+  sale.coupon = s.coupon;
+  sale.lines = {AnsiString(40, '='), "", "|pipe \\x41 \xc7\xe3O", "  lead"};
+  DetailDocument linked;
+  linked.coo = 999999;
+  linked.kind = DetailKind::kLinkedReceipt;
+  linked.cancelledCoo = 999999;
+  linked.receipt = s.receipt;
+  s.detail = {sale, linked};
+  for (DetailKind kind : {DetailKind::kCouponCancellation, DetailKind::kNonFiscalReceipt,
+                          DetailKind::kReceiptReversal, DetailKind::kManagementReport,
+                          DetailKind::kXReading, DetailKind::kZReduction,
+                          DetailKind::kMemoryReading}) {
+    DetailDocument d;
+    d.coo = static_cast<int>(s.detail.size()) + 1;
+    d.kind = kind;
+    d.issued = zDate + 0.5;
+    d.lines = {AnsiString(40, '-')};
+    s.detail.push_back(d);
+  }
+  s.detailTapeStart = 5;  // the open receipt's lines start at the tape's end
   return s;
 }
 
@@ -149,7 +177,7 @@ TEST(StateCodecTest, DamageIsRecognised) {
   PrinterState badEcf = EveryFieldSet();
   badEcf.ecfNumber = 0;
   std::string newer = good.substr(0, good.rfind("checksum"));
-  newer.replace(newer.find("state 6"), 7, "state 7");
+  newer.replace(newer.find("state 7"), 7, "state 8");
   std::string backwards = good.substr(0, good.rfind("checksum"));
   backwards.replace(backwards.find("totalizer 1 "), 12, "totalizer 77 ");
   std::string itemOrder = good.substr(0, good.rfind("checksum"));
@@ -177,6 +205,28 @@ TEST(StateCodecTest, DamageIsRecognised) {
   changesCut.replace(changesCut.find("cheque_changes 2"), 16, "cheque_changes 3");
   std::string badEscape = good.substr(0, good.rfind("checksum"));
   badEscape.replace(badEscape.find("cheque_format 341"), 17, "cheque_format \\xZZ");
+  PrinterState detailCoo = EveryFieldSet();
+  detailCoo.detail[3].coo = 0;
+  PrinterState detailLine = EveryFieldSet();
+  detailLine.detail[0].lines.push_back(AnsiString(41, 'x'));
+  PrinterState detailStart = EveryFieldSet();
+  detailStart.detailTapeStart = 6;  // past the 5 tape lines
+  // Text edits of the first record's line "detail_document 1 40 coupon ...".
+  const std::string body = good.substr(0, good.rfind("checksum"));
+  const std::string head = "detail_document 1 40 coupon 20261205 235959999 999999 1 0";
+  const auto detailEdit = [&body, &head](const std::string& from, const std::string& to) {
+    std::string line = head;
+    line.replace(line.find(from), from.size(), to);
+    std::string edited = body;
+    edited.replace(edited.find(head), head.size(), line);
+    return WithChecksum(edited);
+  };
+  std::string linesCut = body;
+  linesCut.replace(linesCut.find("detail_lines 4"), 14, "detail_lines 5");
+  std::string documentsCut = body;
+  documentsCut.replace(documentsCut.find("detail_documents 9"), 18, "detail_documents 10");
+  std::string detailEscape = body;
+  detailEscape.replace(detailEscape.find("|  lead"), 7, "|\\x4");
 
   struct Case {
     const char* name;
@@ -210,6 +260,19 @@ TEST(StateCodecTest, DamageIsRecognised) {
       {"cheque details with no cheque", EncodeState(strayCheque)},
       {"cheque alterations missing", WithChecksum(changesCut)},
       {"cheque format's escape", WithChecksum(badEscape)},
+      {"detail record's COO", EncodeState(detailCoo)},
+      {"detail line too wide", EncodeState(detailLine)},
+      {"detail tape start past the tape", EncodeState(detailStart)},
+      {"detail kind", detailEdit(" coupon ", " ticket ")},
+      {"detail date", detailEdit(" 20261205 ", " 20261305 ")},
+      {"detail hour", detailEdit(" 235959999 ", " 245959999 ")},
+      {"detail time's digits", detailEdit(" 235959999 ", " 2359599 ")},
+      {"detail cancel mark", detailEdit(" 1 0", " 2 0")},
+      {"detail field missing", detailEdit(" 1 0", " 1")},
+      {"detail records out of order", detailEdit("document 1 ", "document 2 ")},
+      {"detail lines missing", WithChecksum(linesCut)},
+      {"detail records missing", WithChecksum(documentsCut)},
+      {"detail line's escape", WithChecksum(detailEscape)},
   };
   for (const Case& c : cases) {
     PrinterState decoded;
@@ -414,7 +477,7 @@ TEST_F(StateFileTest, FileOfTheFirstVersionLoadsWithAFreshPrintersTablesAndTotal
 
   // Saved again, it is a file of the current version with the same state.
   ASSERT_TRUE(printer->Save());
-  EXPECT_EQ(platform::ReadFile(file_).substr(0, 28), "MDX virtual printer state 6\n");
+  EXPECT_EQ(platform::ReadFile(file_).substr(0, 28), "MDX virtual printer state 7\n");
   printer = CreateVirtualPrinter(Options(file_));
   EXPECT_EQ(printer->State(), expected);
 }
