@@ -38,6 +38,12 @@ function(mdx_read_ead_key)
     message(FATAL_ERROR "EAD key file ${MDX_EAD_KEY_FILE}: the modulus and the private exponent "
                         "must have 256 hexadecimal digits each (found ${modulus_length} and ${private_length})")
   endif()
+  # The signature library refuses a modulus below 1024 bits, and the package
+  # signs silently: catch it here rather than with unsigned files at a till.
+  if(NOT modulus MATCHES "^[89A-Fa-f]")
+    message(FATAL_ERROR "EAD key file ${MDX_EAD_KEY_FILE}: the modulus is not a 1024-bit number "
+                        "(its first digit must be 8-F)")
+  endif()
   if(public STREQUAL "")
     message(FATAL_ERROR "EAD key file ${MDX_EAD_KEY_FILE}: no public-exponent line")
   endif()
