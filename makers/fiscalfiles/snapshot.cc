@@ -1,0 +1,15 @@
+#include "fiscalfiles/snapshot.h"
+
+#include <utility>
+
+namespace mdx::fiscalfiles {
+
+Snapshot TakeSnapshot(emulator::PrinterState state, TDateTime taken) {
+  state.tape.clear();
+  state.tape.shrink_to_fit();
+  if (state.detailTapeStart >= 0 && !state.detail.empty()) state.detail.pop_back();
+  state.detailTapeStart = -1;
+  return Snapshot{std::move(state), taken};
+}
+
+}  // namespace mdx::fiscalfiles
