@@ -9,6 +9,7 @@ namespace Mdx00200 {
 
 namespace {
 
+#ifndef _WIN32
 bool StartsWithDrive(const mdx::AnsiString& path) {
   if (path.size() < 2 || path[1] != ':') return false;
   const char letter = path[0];
@@ -50,6 +51,7 @@ mdx::AnsiString JoinResolving(mdx::AnsiString base, const std::vector<mdx::AnsiS
   }
   return base;
 }
+#endif
 
 }  // namespace
 
