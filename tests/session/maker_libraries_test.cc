@@ -27,12 +27,13 @@ const Maker kSerialWithoutClose{"SERSWEDA", "serial_no_close"};
 const Maker kFiscalFiles{"swmfd", "fiscal_complete"};
 const Maker kFiscalFilesMissingOne{"swmfd", "swmfd_missing_entry"};
 const Maker kConversion{"CONVECF", "fiscal_complete"};
+const Maker kSignature{"sign_bema", ""};
+const Maker kSignatureWithoutValidate{"sign_bema", "sign_partial"};
 
 class MakerLibrariesTest : public ::testing::Test {
  protected:
-  // The probe's output as key -> value, for a folder holding `makers`.
-  std::map<AnsiString, AnsiString> Run(const std::vector<Maker>& makers,
-                                       const AnsiString& port = "COM1") {
+  // A fresh folder with the probe, the package, its runtime and `makers`.
+  AnsiString Prepare(const std::vector<Maker>& makers) {
     const AnsiString bin = platform::ExecutableDirectory();
     const AnsiString folder = host_->Directory() + "till" + IntToStr(++runs_);
     fs::create_directory(fs::path(folder));
@@ -53,11 +54,14 @@ class MakerLibrariesTest : public ::testing::Test {
                                              : bin;
       Copy(from + file, folder, file);
     }
+    return folder;
+  }
+
+  // The probe's output as key -> value, run in `folder` with `arguments`.
+  std::map<AnsiString, AnsiString> Probe(const AnsiString& folder,
+                                         const std::vector<AnsiString>& arguments) {
     const AnsiString output = folder + platform::PathDelimiter() + "probe.txt";
-    const int status = RunProgram(folder, "mdxprobe",
-                                  {"CDFILIAL=0001", "CDCAIXA=001", "NRSERIEIMP=SW0000001",
-                                   "ESQUEMA=001", "CDPORTAIMPFIS=" + port, "BOUTILTAA=false"},
-                                  output);
+    const int status = RunProgram(folder, "mdxprobe", arguments, output);
     std::map<AnsiString, AnsiString> values;
     EXPECT_EQ(status, 0) << platform::ReadFile(output + ".err");
     if (status != 0) return values;
@@ -72,6 +76,14 @@ class MakerLibrariesTest : public ::testing::Test {
       start = end + 1;
     }
     return values;
+  }
+
+  // The session start's outcome for a folder holding `makers`.
+  std::map<AnsiString, AnsiString> Run(const std::vector<Maker>& makers,
+                                       const AnsiString& port = "COM1") {
+    return Probe(Prepare(makers),
+                 {"CDFILIAL=0001", "CDCAIXA=001", "NRSERIEIMP=SW0000001", "ESQUEMA=001",
+                  "CDPORTAIMPFIS=" + port, "BOUTILTAA=false"});
   }
 
   static AnsiString PackageName() {
@@ -139,6 +151,43 @@ TEST_F(MakerLibrariesTest, PortThatDoesNotOpenFailsTheStart) {
   EXPECT_EQ(values["boImpFiscalOK"], "0");
   EXPECT_EQ(values["serial"], "111");
   EXPECT_EQ(values["fiscal"], "00000000");  // not resolved after a failed open
+}
+
+TEST_F(MakerLibrariesTest, SigningNeedsTheWholeSignatureLibrary) {
+  const AnsiString content = "COO 000123\r\n";
+  struct Case {
+    const char* what;
+    std::vector<Maker> makers;
+    std::map<AnsiString, AnsiString> expected;
+    bool signedFile;
+  } cases[] = {
+      {"no signature library: the file is left as it is",
+       {kSerial},
+       {{"handle", "0"}, {"signature", "0000"}},
+       false},
+      // The names found before the missing one keep their values.
+      {"a library without validateFile: nothing is called",
+       {kSerial, kSignatureWithoutValidate},
+       {{"handle", "1"}, {"signature", "1110"}},
+       false},
+      {"the whole library: signed, and the entries forgotten again",
+       {kSerial, kSignature},
+       {{"handle", "1"}, {"signature", "0000"}},
+       true},
+  };
+  for (const Case& c : cases) {
+    const AnsiString folder = Prepare(c.makers);
+    const AnsiString file = folder + platform::PathDelimiter() + "menu.txt";
+    platform::WriteFileAtomically(file, content);
+    EXPECT_EQ(Probe(folder, {"--sign", file}), c.expected) << c.what;
+    const std::string after = platform::ReadFile(file);
+    if (c.signedFile) {
+      EXPECT_EQ(after.substr(0, content.size()), content) << c.what;
+      EXPECT_EQ(after.substr(content.size(), 3), "EAD") << c.what;
+    } else {
+      EXPECT_EQ(after, content) << c.what;
+    }
+  }
 }
 
 }  // namespace

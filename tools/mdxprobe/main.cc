@@ -19,6 +19,13 @@
 //                  ReproduzirLeituraMemoriaFiscal, ReproduzirMemoriaFiscalMFD,
 //                  ReproduzirFitaDetalhe, ExtrairInformacoesECF
 //   close          FechaPorta's result
+//
+//   mdxprobe --sign FILE
+//
+// signs FILE with geraEad instead and prints:
+//   handle         the signature library was loaded (0/1)
+//   signature      setLibType, genkkey, generateEAD, validateFile resolved
+//                  when geraEad returned (one 0/1 each)
 // Exit status 0; 2 when the package or one of its names cannot be found.
 #include <cstdio>
 #include <cstdlib>
@@ -82,6 +89,15 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "mdxprobe: cannot load %s: %s\n", path.c_str(),
                  platform::LastLibraryError().c_str());
     return 2;
+  }
+  if (argc == 3 && std::string(argv[1]) == "--sign") {
+    auto sign = reinterpret_cast<void (*)(const mdx::AnsiString&)>(Symbol("geraEad"));
+    sign(argv[2]);
+    std::printf("handle=%d\n", Global<void*>("signDLLHandle") ? 1 : 0);
+    std::printf("signature=%s\n", Flags({"Bematech_setLibType", "Bematech_genkkey",
+                                           "Bematech_generateEAD", "Bematech_validateFile"})
+                                       .c_str());
+    return std::fflush(stdout) == 0 ? 0 : 2;
   }
   auto start = reinterpret_cast<bool (*)(mdx::Variant&)>(Symbol("StartImpFiscal"));
   auto close = reinterpret_cast<int (*)()>(Symbol("FechaPorta"));
