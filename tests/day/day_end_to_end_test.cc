@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "coupon_unit/closing_fixture.h"
+#include "day/day_sales.h"
 #include "day/z_capture_fixture.h"
 #include "mdx00200/datetime.h"
 #include "mdx00200/number_format.h"
@@ -25,16 +25,6 @@ using CancelCouponFn = bool (*)(const Variant*, int, OleVariant&);
 using TotalizersFn = void (*)(AnsiString&, AnsiString&, AnsiString&, AnsiString&, AnsiString&,
                               const AnsiString&, int, TClientDataSet*&);
 
-struct Sold {
-  const char* code;
-  const char* name;
-  const char* rate;
-  double quantity;
-  double price;
-  double discount;
-  double LineTotal() const { return quantity * price; }
-  double Value() const { return LineTotal() - discount; }
-};
 
 // The first coupon. Its item values add up to 100.00 and the surcharge is
 // 10% of that, so every rate's share of the surcharge is exact.
@@ -56,11 +46,10 @@ const double kWithdrawal = 30.00;
 const double kGrandTotalBefore = 5000.00;
 const TDateTime kDay = EncodeDate(2024, 1, 15);
 
-class DayEndToEndTest : public ClosingTest {
+class DayEndToEndTest : public DaySalesTest {
  protected:
   void SetUp() override {
-    ClosingTest::SetUp();
-    Script().ClearRules();  // every frame goes to the virtual printer
+    DaySalesTest::SetUp();
     emulator::PrinterState state = Printer().State();
     state.paymentMethods[1] = {'S', "Cartao"};
     state.grandTotal = 500000;
@@ -73,45 +62,6 @@ class DayEndToEndTest : public ClosingTest {
     host_->SetNow(kDay + EncodeTime(10, 0, 0, 0));
     Printer().SetClock(kDay + EncodeTime(10, 0, 0, 0));
     SetReceiptTypes(receiptTypes, {{"01", "001"}, {"02", "002"}});
-  }
-
-  static Variant Item(const Sold& s) {
-    return Record({{"ESQUEMACOR", "007"},
-                   {"INTTEFERRO", 0},
-                   {"CDARVPROD", s.code},
-                   {"NMPROD", s.name},
-                   {"CDALIQ", s.rate},
-                   {"QTDE", s.quantity},
-                   {"VALOR", s.price},
-                   {"DESCONT", s.discount},
-                   {"UNIDADE", ""},
-                   {"IDUTILTEF", "N"},
-                   {"UTILTEF", false},
-                   {"ACRESCIMO", 0.0}});
-  }
-
-  void OpenCoupon() {
-    Variant opening = Record({{"ESQUEMACOR", "007"},
-                              {"INTTEFERRO", 0},
-                              {"INCLUICPF", ""},
-                              {"INCLUINOME", ""},
-                              {"INCLUIENDERECO", ""},
-                              {"CUPNR", ""},
-                              {"CONTCUPOM", ""},
-                              {"IDUTILTEF", "N"},
-                              {"UTILTEF", false}});
-    ASSERT_TRUE(AbreCupom(opening)) << SwedaRet();
-  }
-  void Sell(const Sold& s) {
-    Variant item = Item(s);
-    ASSERT_TRUE(VendaItem(item)) << SwedaRet();
-  }
-  void CloseCoupon(double surcharge, const std::vector<Movement>& payments) {
-    ClosingList list;
-    list[8] = surcharge;
-    list[13] = MovementsPacket(payments);
-    list[14] = MethodsPacket({{"001", "01", ""}, {"002", "02", ""}});
-    ASSERT_TRUE(Close(list)) << SwedaRet();
   }
 
   void SellTheDay() {
