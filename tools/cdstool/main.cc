@@ -13,8 +13,8 @@
 #include <io.h>
 #endif
 
-#include "cds_json.h"
-#include "json.h"
+#include "json/cds_json.h"
+#include "json/json.h"
 #include "mdx00200/dataset.h"
 #include "mdx00200/exceptions.h"
 
@@ -53,27 +53,27 @@ int Dump(const std::string& path) {
   } catch (const mdx::Exception& e) {
     return Failed(path, e.what());
   }
-  const std::string json = cdstool::DumpDataSet(ds);
+  const std::string json = mdxjson::DumpDataSet(ds);
   std::fwrite(json.data(), 1, json.size(), stdout);
   return std::fflush(stdout) == 0 ? 0 : Failed("(standard output)", "cannot write");
 }
 
 int Make(const std::string& fieldsPath, const std::string& rowsPath, const std::string& outPath) {
-  cdstool::JsonValue docs[2];
+  mdxjson::JsonValue docs[2];
   const std::string* paths[2] = {&fieldsPath, &rowsPath};
   for (int i = 0; i < 2; ++i) {
     std::string text, error;
     if (!ReadFile(*paths[i], text, error)) return Failed(*paths[i], error);
     try {
-      docs[i] = cdstool::ParseJson(text);
-    } catch (const cdstool::JsonError& e) {
+      docs[i] = mdxjson::ParseJson(text);
+    } catch (const mdxjson::JsonError& e) {
       return Failed(*paths[i], std::string(e.what()) + " (bad JSON)");
     }
   }
   mdx::TClientDataSet ds;
   try {
-    cdstool::MakeDataSet(docs[0], fieldsPath, docs[1], rowsPath, ds);
-  } catch (const cdstool::InputError& e) {
+    mdxjson::MakeDataSet(docs[0], fieldsPath, docs[1], rowsPath, ds);
+  } catch (const mdxjson::InputError& e) {
     return Failed(e.File(), e.what());
   }
   try {

@@ -1,4 +1,4 @@
-// A small JSON reader and writer for cdstool (RFC 8259, UTF-8).
+// A small JSON reader and writer for the tools (RFC 8259, UTF-8).
 //
 // The reader is strict: one value, no comments, no trailing commas, valid
 // UTF-8 only, no duplicate keys, at most 64 levels of nesting. A UTF-8 byte
@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-namespace cdstool {
+namespace mdxjson {
 
 class JsonError : public std::runtime_error {
  public:
@@ -42,4 +42,4 @@ std::string JsonQuote(const std::string& utf8);
 // The shortest text that reads back as the same double (finite values only).
 std::string JsonNumber(double value);
 
-}  // namespace cdstool
+}  // namespace mdxjson

@@ -1,4 +1,4 @@
-// cdstool's conversions between a dataset and JSON documents.
+// Conversions between a dataset and JSON documents.
 //
 // Dump document:
 //   {"fields": [{"name": "CDFILIAL", "kind": "text", "width": 4}, ...],
@@ -23,10 +23,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "json.h"
+#include "json/json.h"
 #include "mdx00200/dataset.h"
 
-namespace cdstool {
+namespace mdxjson {
 
 // An error in one input file; what() is the message without the file name.
 class InputError : public std::runtime_error {
@@ -44,4 +44,4 @@ std::string DumpDataSet(mdx::TClientDataSet& ds);
 void MakeDataSet(const JsonValue& fields, const std::string& fieldsFile, const JsonValue& rows,
                  const std::string& rowsFile, mdx::TClientDataSet& ds);
 
-}  // namespace cdstool
+}  // namespace mdxjson

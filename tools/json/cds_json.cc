@@ -1,4 +1,4 @@
-#include "cds_json.h"
+#include "json/cds_json.h"
 
 #include <charconv>
 #include <cmath>
@@ -8,7 +8,7 @@
 #include "mdx00200/datetime.h"
 #include "mdx00200/exceptions.h"
 
-namespace cdstool {
+namespace mdxjson {
 
 using namespace mdx;
 using Type = JsonValue::Type;
@@ -489,4 +489,4 @@ void MakeDataSet(const JsonValue& fields, const std::string& fieldsFile, const J
   forRows.Rows(*rowList, ds);
 }
 
-}  // namespace cdstool
+}  // namespace mdxjson

@@ -1,9 +1,9 @@
-#include "json.h"
+#include "json/json.h"
 
 #include <charconv>
 #include <cstdio>
 
-namespace cdstool {
+namespace mdxjson {
 
 namespace {
 
@@ -362,4 +362,4 @@ std::string JsonNumber(double value) {
   return std::string(buffer, result.ptr);
 }
 
-}  // namespace cdstool
+}  // namespace mdxjson

@@ -1,0 +1,65 @@
+# Every operation the public headers declare has its entry in
+# docs/operations.md (a "### `Name`" heading), and every entry names an
+# operation the headers declare. Compares names, so a renamed or forgotten
+# operation shows by name.
+#
+#   cmake -DSOURCE_DIR=... -P operations_documented.cmake
+cmake_minimum_required(VERSION 3.25)
+file(GLOB headers ${SOURCE_DIR}/include/mdx00200/*.h)
+set(declared "")
+foreach(header ${headers})
+  file(STRINGS ${header} lines REGEX "^MDX_API ")
+  foreach(line IN LISTS lines)
+    # Globals are "MDX_API extern ..."; operations have their name before "(".
+    if(line MATCHES "^MDX_API extern" OR NOT line MATCHES "\\(")
+      continue()
+    endif()
+    string(REGEX MATCH "([A-Za-z_][A-Za-z_0-9]*)\\(" name "${line}")
+    list(APPEND declared ${CMAKE_MATCH_1})
+  endforeach()
+endforeach()
+if(NOT declared)
+  message(FATAL_ERROR "no operation found in ${SOURCE_DIR}/include/mdx00200")
+endif()
+
+file(STRINGS ${SOURCE_DIR}/docs/operations.md headings REGEX "^### `")
+set(documented "")
+foreach(heading IN LISTS headings)
+  string(REGEX MATCH "^### `([A-Za-z_0-9]+)`" name "${heading}")
+  list(APPEND documented ${CMAKE_MATCH_1})
+endforeach()
+
+set(problems "")
+foreach(name IN LISTS declared)
+  if(NOT name IN_LIST documented)
+    string(APPEND problems "  ${name}: declared in the headers, no entry in docs/operations.md\n")
+  endif()
+endforeach()
+foreach(name IN LISTS documented)
+  if(NOT name IN_LIST declared)
+    string(APPEND problems "  ${name}: an entry in docs/operations.md, declared in no header\n")
+  endif()
+endforeach()
+# Every entry has the same sections. The text is cut at each heading; its
+# semicolons and brackets, which would split or glue list items, are
+# replaced first.
+file(READ ${SOURCE_DIR}/docs/operations.md text)
+string(ASCII 1 mark)
+string(REPLACE ";" "," text "${text}")
+string(REPLACE "[" "(" text "${text}")
+string(REPLACE "]" ")" text "${text}")
+string(REPLACE "\n### `" "\n${mark}### `" text "${text}")
+string(REGEX MATCHALL "${mark}[^${mark}]*" entries "${text}")
+foreach(entry IN LISTS entries)
+  string(REGEX MATCH "### `([A-Za-z_0-9]+)`" name "${entry}")
+  set(name ${CMAKE_MATCH_1})
+  foreach(section Synopsis Parameters Result Errors Example)
+    string(FIND "${entry}" "**${section}**" at)
+    if(at EQUAL -1)
+      string(APPEND problems "  ${name}: no **${section}** section\n")
+    endif()
+  endforeach()
+endforeach()
+if(problems)
+  message(FATAL_ERROR "docs/operations.md does not match the headers:\n${problems}")
+endif()

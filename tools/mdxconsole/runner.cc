@@ -1,0 +1,129 @@
+#include "runner.h"
+
+#include <exception>
+
+#include "console_steps.h"
+#include "operations.h"
+#include "values.h"
+#include "mdx00200/exceptions.h"
+
+namespace mdxconsole {
+
+namespace {
+
+using Type = JsonValue::Type;
+
+bool SameJson(const JsonValue& a, const JsonValue& b) {
+  if (a.type != b.type) return false;
+  switch (a.type) {
+    case Type::Null: return true;
+    case Type::Boolean: return a.boolean == b.boolean;
+    case Type::Number: return a.number == b.number;
+    case Type::String: return a.text == b.text;
+    default: return false;
+  }
+}
+
+std::string ShowJson(const JsonValue& j) {
+  switch (j.type) {
+    case Type::Null: return "null";
+    case Type::Boolean: return j.boolean ? "true" : "false";
+    case Type::Number: return ShowNumber(j.number);
+    case Type::String: return mdxjson::JsonQuote(j.text);
+    default: return j.TypeName();
+  }
+}
+
+void CheckCall(const ScriptEntry& entry, mdx::platform::LibraryHandle package, CallContext& context) {
+  const OperationEntry* op = FindOperation(entry.op);
+  if (!op) throw ScriptError("unknown operation \"" + entry.op + "\"");
+  if (!mdx::platform::FindSymbol(package, op->symbol.c_str()))
+    throw ScriptError("the package does not export " + op->symbol);
+  if (entry.args.size() != op->op->Arity())
+    throw ScriptError(entry.op + " takes " + std::to_string(op->op->Arity()) + " arguments, the entry gives " +
+                      std::to_string(entry.args.size()));
+  if (entry.expect && !entry.expect->Is(Type::Boolean) && !entry.expect->Is(Type::String) &&
+      !entry.expect->Is(Type::Number))
+    throw ScriptError("\"expect\" must be true/false, a text or a number");
+  op->op->Run(nullptr, entry.args, context);
+}
+
+}  // namespace
+
+void CheckScript(const Script& script, mdx::platform::LibraryHandle package) {
+  CallContext context;
+  context.dryRun = true;
+  context.scriptFolder = script.folder;
+  for (const ScriptEntry& entry : script.entries) {
+    try {
+      if (!entry.op.empty()) {
+        CheckCall(entry, package, context);
+      } else {
+        std::vector<std::string> unused;
+        RunConsoleStep(entry, "", context, unused);
+      }
+    } catch (const ScriptError& e) {
+      throw ScriptError(script.path + ": " + entry.Describe() + ": " + e.what());
+    }
+  }
+}
+
+RunOutcome RunScript(const Script& script, mdx::platform::LibraryHandle package, ConsoleHost& host,
+                     const std::string& workFolder, std::FILE* out, std::set<std::string>& written) {
+  RunOutcome outcome;
+  CallContext context;
+  context.scriptFolder = script.folder;
+  for (const ScriptEntry& entry : script.entries) {
+    const std::string title = entry.op.empty() ? "console " + entry.console : entry.op;
+    std::fprintf(out, "[%d] %s%s%s\n", entry.number, title.c_str(), entry.note.empty() ? "" : "  -- ",
+                 entry.note.c_str());
+    std::fflush(out);
+    context.shown.clear();
+    host.SetAnswers(entry.answers);
+    bool failed = false, matched = true;
+    std::string resultLine;
+    try {
+      if (!entry.op.empty()) {
+        const OperationEntry* op = FindOperation(entry.op);
+        CallResult result = op->op->Run(mdx::platform::FindSymbol(package, op->symbol.c_str()), entry.args, context);
+        failed = result.failed;
+        if (result.hasValue) resultLine = "-> " + result.shown;
+        if (entry.expect) matched = result.hasValue && SameJson(result.value, *entry.expect);
+      } else {
+        std::vector<std::string> lines;
+        failed = !RunConsoleStep(entry, workFolder, context, lines);
+        for (const std::string& line : lines) context.shown.push_back(line);
+        resultLine = failed ? "-> failed" : "-> done";
+      }
+    } catch (const ScriptError& e) {
+      // Only a run-time fault of a console step gets here (the arguments were checked).
+      failed = true;
+      matched = !entry.expect;
+      resultLine = std::string("-> step failed: ") + e.what();
+    } catch (const std::exception& e) {
+      failed = true;
+      matched = !entry.expect;
+      resultLine = std::string("-> raised: ") + mdx::AnsiToUtf8(e.what());
+    }
+    for (const std::string& line : host.TakeLines()) std::fprintf(out, "    %s\n", line.c_str());
+    if (!resultLine.empty()) std::fprintf(out, "    %s\n", resultLine.c_str());
+    for (const std::string& line : context.shown) {
+      std::string shown = line;
+      while (!shown.empty() && shown.back() == '\n') shown.pop_back();
+      std::fprintf(out, "    %s\n", shown.c_str());
+    }
+    if (host.UnusedAnswers() > 0)
+      std::fprintf(out, "    (%zu dialog answers not asked for)\n", host.UnusedAnswers());
+    // A false the entry expected is the outcome it asked for, not an error.
+    if (failed && !(entry.expect && matched)) ++outcome.errors;
+    if (!matched) {
+      ++outcome.expectMismatches;
+      std::fprintf(out, "    EXPECTED %s\n", ShowJson(*entry.expect).c_str());
+    }
+    std::fflush(out);
+  }
+  written.insert(context.written.begin(), context.written.end());
+  return outcome;
+}
+
+}  // namespace mdxconsole
