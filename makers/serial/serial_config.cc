@@ -1,38 +1,171 @@
 #include "serial/serial_config.h"
 
 #include <cstdlib>
+#include <sstream>
+
+#include "mdx00200/exceptions.h"
+#include "mdx00200/platform.h"
 
 namespace mdx::serial {
 
 namespace {
 
-AnsiString Setting(const char* name) {
+AnsiString Environment(const char* name) {
   const char* value = std::getenv(name);
   return value ? AnsiString(value) : AnsiString();
 }
 
+AnsiString Trimmed(const AnsiString& text) {
+  size_t first = 0, last = text.size();
+  while (first < last && (text[first] == ' ' || text[first] == '\t' || text[first] == '\r')) ++first;
+  while (last > first && (text[last - 1] == ' ' || text[last - 1] == '\t' || text[last - 1] == '\r')) --last;
+  return text.substr(first, last - first);
+}
+
+std::vector<AnsiString> Words(const AnsiString& text) {
+  std::istringstream in(text);
+  std::vector<AnsiString> words;
+  for (AnsiString word; in >> word;) words.push_back(word);
+  return words;
+}
+
+bool ParseCount(const AnsiString& text, int& count) {
+  if (text == "always") {
+    count = emulator::kEveryTime;
+    return true;
+  }
+  if (text.empty() || text.size() > 6 || text.find_first_not_of("0123456789") != AnsiString::npos) {
+    return false;
+  }
+  count = std::atoi(text.c_str());
+  return count >= 1;
+}
+
+bool ParseKind(const AnsiString& text, emulator::FaultKind& kind) {
+  using emulator::FaultKind;
+  const std::pair<const char*, FaultKind> kinds[] = {
+      {"refuse", FaultKind::kRefuse},         {"busy", FaultKind::kBusy},
+      {"paper-low", FaultKind::kPaperLow},    {"paper-out", FaultKind::kPaperOut},
+      {"operation-open", FaultKind::kOperationOpen}, {"no-answer", FaultKind::kNoAnswer},
+      {"reply-lost", FaultKind::kReplyLost},  {"long-reply", FaultKind::kLongReply}};
+  for (const auto& [name, value] : kinds) {
+    if (text == name) {
+      kind = value;
+      return true;
+    }
+  }
+  return false;
+}
+
+// "KIND [COMMAND|*] [COUNT|always] [STATUS|LENGTH]"; false when it is none.
+bool ParseFault(const AnsiString& text, emulator::FaultRule& rule) {
+  const std::vector<AnsiString> words = Words(text);
+  if (words.empty() || words.size() > 4 || !ParseKind(words[0], rule.kind)) return false;
+  if (words.size() > 1 && words[1] != "*") rule.command = words[1];
+  if (words.size() > 2 && !ParseCount(words[2], rule.count)) return false;
+  if (words.size() > 3) {
+    if (rule.kind == emulator::FaultKind::kRefuse && words[3].size() == 4) {
+      rule.status = words[3];
+    } else if (rule.kind == emulator::FaultKind::kLongReply) {
+      int length = 0;
+      if (!ParseCount(words[3], length) || length > 65536) return false;
+      rule.length = length;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
+void SetColumns(SerialConfig& config, const AnsiString& value, const AnsiString& where) {
+  if (value == "40" || value == "48") {
+    config.tapeWidth = value == "40" ? 40 : 48;
+  } else {
+    config.problems.push_back(where + "='" + value + "' is not 40 or 48; using " +
+                              std::to_string(config.tapeWidth));
+  }
+}
+
+void SetDebug(SerialConfig& config, const AnsiString& value, const AnsiString& where) {
+  if (value == "0" || value == "1") {
+    config.dumpFrames = value == "1";
+  } else {
+    config.problems.push_back(where + "='" + value + "' is not 0 or 1; frames " +
+                              (config.dumpFrames ? "shown" : "not shown"));
+  }
+}
+
+void ReadFileLines(SerialConfig& config, const AnsiString& text, const AnsiString& fileName) {
+  std::istringstream in(text);
+  int number = 0;
+  for (AnsiString raw; std::getline(in, raw);) {
+    ++number;
+    const AnsiString line = Trimmed(raw);
+    if (line.empty() || line[0] == '#') continue;
+    const AnsiString where = fileName + ":" + std::to_string(number);
+    const size_t equals = line.find('=');
+    if (equals == AnsiString::npos) {
+      config.problems.push_back(where + ": '" + line + "' is not key = value; ignored");
+      continue;
+    }
+    const AnsiString key = Trimmed(line.substr(0, equals));
+    const AnsiString value = Trimmed(line.substr(equals + 1));
+    if (key == "state") {
+      config.stateFile = value;
+    } else if (key == "columns") {
+      SetColumns(config, value, where + ": columns");
+    } else if (key == "debug") {
+      SetDebug(config, value, where + ": debug");
+    } else if (key == "transport") {
+      if (!value.empty()) config.transport = value;
+    } else if (key == "fault") {
+      emulator::FaultRule rule;
+      if (ParseFault(value, rule)) {
+        config.faults.push_back(rule);
+      } else {
+        config.problems.push_back(where + ": fault '" + value + "' is not understood; ignored");
+      }
+    } else {
+      config.problems.push_back(where + ": unknown setting '" + key + "'; ignored");
+    }
+  }
+}
+
 }  // namespace
 
-SerialConfig ReadSerialConfig() {
+SerialConfig ParseSerialConfig(const AnsiString& fileText, const AnsiString& fileName,
+                               const SettingLookup& environment) {
   SerialConfig config;
-  config.stateFile = Setting("MDX_PRINTER_STATE");
+  ReadFileLines(config, fileText, fileName);
 
-  const AnsiString columns = Setting("MDX_PRINTER_COLUMNS");
-  if (columns == "40" || columns == "48") {
-    config.tapeWidth = columns == "40" ? 40 : 48;
-  } else if (!columns.empty()) {
-    config.problems.push_back("MDX_PRINTER_COLUMNS='" + columns + "' is not 40 or 48; using 48");
-  }
-
-  const AnsiString debug = Setting("MDX_SERIAL_DEBUG");
-  if (debug == "1") {
-    config.dumpFrames = true;
-  } else if (!debug.empty() && debug != "0") {
-    config.problems.push_back("MDX_SERIAL_DEBUG='" + debug + "' is not 0 or 1; frames not shown");
-  }
-
-  const AnsiString transport = Setting("MDX_SERIAL_TRANSPORT");
+  const AnsiString state = environment("MDX_PRINTER_STATE");
+  if (!state.empty()) config.stateFile = state;
+  const AnsiString columns = environment("MDX_PRINTER_COLUMNS");
+  if (!columns.empty()) SetColumns(config, columns, "MDX_PRINTER_COLUMNS");
+  const AnsiString debug = environment("MDX_SERIAL_DEBUG");
+  if (!debug.empty()) SetDebug(config, debug, "MDX_SERIAL_DEBUG");
+  const AnsiString transport = environment("MDX_SERIAL_TRANSPORT");
   if (!transport.empty()) config.transport = transport;
+  return config;
+}
+
+SerialConfig ReadSerialConfig() {
+  const AnsiString named = Environment("MDX_PRINTER_CONFIG");
+  const AnsiString fileName =
+      named.empty() ? platform::ExecutableDirectory() + "sersweda.conf" : named;
+  AnsiString text;
+  AnsiString problem;
+  if (platform::FileExists(fileName)) {
+    try {
+      text = platform::ReadFile(fileName);
+    } catch (const Exception& e) {
+      problem = e.Message() + "; its settings are not used";
+    }
+  } else if (!named.empty()) {
+    problem = "configuration file " + fileName + " (MDX_PRINTER_CONFIG) not found; not used";
+  }
+  SerialConfig config = ParseSerialConfig(text, fileName, Environment);
+  if (!problem.empty()) config.problems.insert(config.problems.begin(), problem);
   return config;
 }
 

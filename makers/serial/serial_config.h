@@ -1,4 +1,19 @@
-// The serial substitute's settings, from environment variables:
+// The serial substitute's settings: a small configuration file, then the
+// environment, whose variables win over the file's lines.
+//
+// The file is MDX_PRINTER_CONFIG when that is set, else "sersweda.conf" in
+// the host executable's folder (a till's folder); a missing default file is
+// no problem. One "key = value" a line; "#" starts a comment line:
+//   state = printer.state        the state file (MDX_PRINTER_STATE)
+//   columns = 40                 tape width of a fresh printer (MDX_PRINTER_COLUMNS)
+//   debug = 1                    frames and replies on stderr (MDX_SERIAL_DEBUG)
+//   transport = inprocess        the transport (MDX_SERIAL_TRANSPORT)
+//   fault = busy 28 2            a fault rule, in file order (repeatable):
+//           KIND [COMMAND|*] [COUNT|always] [STATUS|LENGTH]
+//           KIND: refuse, busy, paper-low, paper-out, operation-open,
+//           no-answer, reply-lost, long-reply; STATUS for refuse (4
+//           characters), LENGTH for long-reply.
+// Environment variables:
 //   MDX_PRINTER_STATE     the virtual printer's state file; unset or empty =
 //                         in memory only
 //   MDX_PRINTER_COLUMNS   tape width of a fresh printer, 40 or 48 (default 48)
@@ -6,8 +21,10 @@
 //   MDX_SERIAL_TRANSPORT  "inprocess" (the default, and the only one for now)
 #pragma once
 
+#include <functional>
 #include <vector>
 
+#include "emulator/fault_rule.h"
 #include "mdx00200/ansi_string.h"
 
 namespace mdx::serial {
@@ -19,11 +36,21 @@ struct SerialConfig {
   int tapeWidth = 48;
   bool dumpFrames = false;
   AnsiString transport = kInProcessTransport;
+  // The file's fault rules, in order, added to every printer made.
+  std::vector<emulator::FaultRule> faults;
   // One line per setting that was not understood (its default is used).
   std::vector<AnsiString> problems;
 };
 
-// Reads the settings from the process environment.
+// A setting's value, "" when it is not set.
+using SettingLookup = std::function<AnsiString(const char* name)>;
+
+// The settings from the configuration file's text (`fileName` names it in
+// the problems) and then from the environment lookup.
+SerialConfig ParseSerialConfig(const AnsiString& fileText, const AnsiString& fileName,
+                               const SettingLookup& environment);
+
+// Reads the configuration file and the process environment.
 SerialConfig ReadSerialConfig();
 
 }  // namespace mdx::serial

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "mdx00200/exceptions.h"
 #include "serial/frame_dump.h"
 #include "serial/reply_buffer.h"
 
@@ -34,6 +35,13 @@ void SerialSession::Start() {
   options.stateFile = config.stateFile;
   options.tapeWidth = config.tapeWidth;
   std::unique_ptr<emulator::VirtualPrinter> printer = emulator::CreateVirtualPrinter(options);
+  for (const emulator::FaultRule& rule : config.faults) {
+    try {
+      printer->AddFault(rule);
+    } catch (const Exception& e) {
+      Warn("fault rule not used: " + e.Message());
+    }
+  }
 
   transport_.reset();  // it refers to the old printer
   printer_ = std::move(printer);
