@@ -50,3 +50,24 @@ function(mdx_copy_mingw_runtime folder)
     endif()
   endforeach()
 endfunction()
+
+# mdx_add_maker_library(NAME SOURCES ... [LIBS ...]): a substitute of one of
+# the printer maker's libraries, loaded by the package by name. Windows:
+# NAME.dll without "lib", __stdcall entries exported under their plain names.
+# Elsewhere: libNAME.so showing only its entry points (the runtime and
+# printer code linked in stay private, so they never mix with the package's
+# own copy in one process), finding its neighbours beside itself.
+function(mdx_add_maker_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} SHARED ${ARG_SOURCES})
+  set_target_properties(${name} PROPERTIES OUTPUT_NAME ${name})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+  if(WIN32)
+    set_target_properties(${name} PROPERTIES PREFIX "" IMPORT_PREFIX "")
+    target_link_options(${name} PRIVATE -Wl,--kill-at)
+  else()
+    set_target_properties(${name} PROPERTIES C_VISIBILITY_PRESET hidden CXX_VISIBILITY_PRESET hidden
+                                             VISIBILITY_INLINES_HIDDEN ON BUILD_RPATH "\$ORIGIN")
+    target_link_options(${name} PRIVATE -Wl,--exclude-libs,ALL)
+  endif()
+endfunction()
