@@ -8,6 +8,22 @@ namespace mdx::fiscalfiles {
 
 namespace {
 
+// An item's description may start with its unit as the till sends it: "?"
+// and two characters ("?KG"). The record keeps the name and the unit apart.
+constexpr size_t kUnitMarkLength = 3;
+
+bool HasUnitMark(const AnsiString& description) {
+  return description.size() >= kUnitMarkLength && description[0] == '?';
+}
+
+AnsiString NameOf(const AnsiString& description) {
+  return HasUnitMark(description) ? description.substr(kUnitMarkLength) : description;
+}
+
+AnsiString UnitOf(const AnsiString& description) {
+  return HasUnitMark(description) ? description.substr(1, kUnitMarkLength - 1) : AnsiString();
+}
+
 using emulator::DetailDocument;
 using emulator::DetailKind;
 
@@ -83,10 +99,10 @@ class Writer {
     int number = 0;
     for (const emulator::CouponItem& item : coupon.items) {
       Add("E15" + fabrication_ + Digits(document.coo, 6) + Digits(document.counter, 6) +
-          Digits(++number, 3) + Text(item.code, 13) + Text(item.description, 24) +
+          Digits(++number, 3) + Text(item.code, 13) + Text(NameOf(item.description), 24) +
           Digits(item.quantity, 7) + Digits(item.unitPrice, 9) + Digits(item.amount, 14) +
           Digits(item.discount, 13) + Digits(item.surcharge, 13) + Digits(ItemValue(item), 14) +
-          Text(item.taxCode, 7) + Flag(item.cancelled));
+          Text(item.taxCode, 7) + Flag(item.cancelled) + Text(UnitOf(item.description), 2));
       ++items_;
     }
     Payments(document, coupon.payments);

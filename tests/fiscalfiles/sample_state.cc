@@ -44,7 +44,7 @@ PrinterState SampleState() {
   sale.coupon.consumer = "12345678909";
   CouponItem coffee;
   coffee.code = "0000000000789";
-  coffee.description = "CAFE";
+  coffee.description = "?KGCAFE";  // with the unit mark the till sends
   coffee.taxCode = "T01";
   coffee.quantity = 2000;
   coffee.unitPrice = 350;

@@ -88,8 +88,8 @@ TEST(ElectronicFileRecordsTest, RecordsOfADayInOrderWithTheirLengths) {
   struct Shape {
     const char* type;
     size_t length;
-  } shapes[] = {{"E01", 102}, {"E14", 148}, {"E15", 153}, {"E15", 153}, {"E21", 67},
-                {"E21", 67},  {"E14", 148}, {"E15", 153}, {"E16", 71},  {"E21", 67},
+  } shapes[] = {{"E01", 102}, {"E14", 148}, {"E15", 155}, {"E15", 155}, {"E21", 67},
+                {"E21", 67},  {"E14", 148}, {"E15", 155}, {"E16", 71},  {"E21", 67},
                 {"E16", 71},  {"E99", 68}};
   ASSERT_EQ(records.size(), std::size(shapes));
   for (size_t k = 0; k < records.size(); ++k) {
@@ -109,12 +109,13 @@ TEST(ElectronicFileRecordsTest, RecordsOfADayInOrderWithTheirLengths) {
       {1, 90, 14, "00000000000616"}, {1, 104, 14, "00000000000084"}, {1, 118, 1, "N"},
       {1, 119, 30, "12345678909                   "},
       // E15: item number, code, description, quantity, price, line total,
-      // discount, surcharge, value, tax code, cancelled.
+      // discount, surcharge, value, tax code, cancelled, unit.
       {2, 24, 6, "000001"}, {2, 30, 6, "000001"}, {2, 36, 3, "001"}, {2, 39, 13, "0000000000789"},
       {2, 52, 24, "CAFE                    "}, {2, 76, 7, "0002000"}, {2, 83, 9, "000000350"},
       {2, 92, 14, "00000000000700"}, {2, 106, 13, "0000000000050"},
       {2, 119, 13, "0000000000000"}, {2, 132, 14, "00000000000650"}, {2, 146, 7, "T01    "},
-      {2, 153, 1, "N"},
+      {2, 153, 1, "N"}, {2, 154, 2, "KG"},
+      {3, 154, 2, "  "},
       {3, 36, 3, "002"}, {3, 52, 24, "PAO DE QUEIJO           "}, {3, 76, 7, "0000333"},
       {3, 132, 14, "00000000000066"}, {3, 146, 7, "I      "},
       // E21: method, its name, amount as tendered, cancelled.
