@@ -5,6 +5,7 @@
 #include "emulator/digit_fields.h"
 #include "emulator/documents.h"
 #include "emulator/item_arithmetic.h"
+#include "emulator/item_description.h"
 #include "emulator/reply_builder.h"
 #include "emulator/sale_tape.h"
 #include "emulator/table_entries.h"
@@ -21,7 +22,6 @@ constexpr size_t kLineTotalWidth = 12;
 constexpr size_t kItemLength =
     kItemCodeWidth + kQuantityWidth + kPriceWidth + kLineTotalWidth + kItemDescriptionWidth +
     kTaxCodeWidth;
-constexpr size_t kUnitMarkLength = 3;  // "?" + a 2-character unit
 
 // Layout of "02" / "60", "03" and "1151".
 constexpr char kAdjustmentLead[] = "0000";
@@ -44,15 +44,6 @@ std::optional<AnsiString> ItemPhaseRefusal(const PrinterState& s) {
     return Refused(kStatusWrongState);
   }
   return std::nullopt;
-}
-
-// The name part of a description: without its "?" + unit mark.
-std::string_view NameOf(std::string_view description) {
-  if (!description.empty() && description[0] == '?') {
-    description.remove_prefix(description.size() < kUnitMarkLength ? description.size()
-                                                                   : kUnitMarkLength);
-  }
-  return description;
 }
 
 // "0000" + an amount of `width` digits, making up the whole of `params`.
@@ -141,7 +132,7 @@ AnsiString RegisterItem(CommandContext& context, const AnsiString& params) {
   const std::optional<int64_t> lineTotal = ReadDigits(take(kLineTotalWidth));
   const AnsiString description = TrimRight(AnsiString(take(kItemDescriptionWidth)));
   const std::string_view taxCode = take(kTaxCodeWidth);
-  if (!quantity || !price || !lineTotal || AllBlanks(NameOf(description))) {
+  if (!quantity || !price || !lineTotal || AllBlanks(SplitDescription(description).name)) {
     return Refused(kStatusBadParameters);
   }
 

@@ -1,6 +1,7 @@
 #include "emulator/sale_tape.h"
 
 #include "emulator/digit_fields.h"
+#include "emulator/item_description.h"
 #include "emulator/paper_tape.h"
 #include "emulator/reply_builder.h"
 
@@ -11,7 +12,6 @@ namespace {
 constexpr char kStoreName[] = "MDX LOJA VIRTUAL LTDA";
 constexpr char kStoreCnpj[] = "CNPJ:11.222.333/0001-81";
 constexpr char kStoreIe[] = "IE:ISENTO";
-constexpr size_t kUnitWidth = 2;
 constexpr char kItemIndent[] = "    ";
 
 AnsiString Trimmed(std::string_view text) {
@@ -51,15 +51,10 @@ void PrintCouponOpening(PrinterState& state, const Coupon& coupon) {
 }
 
 void PrintItem(PrinterState& state, const CouponItem& item, int number) {
-  std::string_view description = item.description;
-  AnsiString unit;
-  if (!description.empty() && description[0] == '?') {
-    unit = Trimmed(description.substr(1, kUnitWidth));
-    description.remove_prefix(description.size() < 1 + kUnitWidth ? description.size()
-                                                                   : 1 + kUnitWidth);
-  }
+  const ItemDescription description = SplitDescription(item.description);
+  const AnsiString unit = Trimmed(description.unit);
   PrintText(state.tape, state.tapeWidth,
-            ZeroFilled(number, 3) + " " + item.code + " " + Trimmed(description));
+            ZeroFilled(number, 3) + " " + item.code + " " + Trimmed(description.name));
   AnsiString detail = kItemIndent + QuantityText(item.quantity);
   if (!unit.empty()) detail += " " + unit;
   detail += " x " + AmountText(item.unitPrice) + " " + item.taxCode;

@@ -47,4 +47,7 @@ AnsiString IncludeTrailingPathDelimiter(const AnsiString& path);
 
 void Sleep(unsigned milliseconds);
 
+// Sets an environment variable of this process; an empty value removes it.
+void SetEnvironment(const char* name, const AnsiString& value);
+
 }  // namespace mdx::platform

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "emulator/item_arithmetic.h"
 #include "fiscalfiles/fixed_fields.h"
 
 namespace mdx::fiscalfiles {
@@ -28,18 +29,12 @@ std::vector<const emulator::ZRecord*> ReductionsInRange(const emulator::PrinterS
   return reductions;
 }
 
-int64_t ItemValue(const emulator::CouponItem& item) {
-  return item.amount - item.discount + item.surcharge;
-}
-
 CouponSums SumsOf(const emulator::Coupon& coupon) {
   CouponSums sums;
-  for (const emulator::CouponItem& item : coupon.items) {
-    if (!item.cancelled) sums.subtotal += ItemValue(item);
-  }
-  sums.total = sums.subtotal - coupon.subtotalDiscount + coupon.subtotalSurcharge;
-  for (const emulator::Payment& payment : coupon.payments) sums.tendered += payment.amount;
-  sums.change = std::max<int64_t>(0, sums.tendered - sums.total);
+  sums.subtotal = emulator::Subtotal(coupon);
+  sums.total = emulator::CouponTotal(coupon);
+  sums.tendered = emulator::Paid(coupon.payments);
+  sums.change = emulator::Change(sums.total, sums.tendered);
   return sums;
 }
 

@@ -19,9 +19,7 @@ std::vector<const emulator::DetailDocument*> DocumentsInRange(const emulator::Pr
 std::vector<const emulator::ZRecord*> ReductionsInRange(const emulator::PrinterState& state,
                                                         const Range& range);
 
-// An item's value: line total - item discount + item surcharge.
-int64_t ItemValue(const emulator::CouponItem& item);
-
+// A coupon's sums, with the printer's own arithmetic (item_arithmetic.h).
 struct CouponSums {
   int64_t subtotal = 0;  // values of the items not cancelled
   int64_t total = 0;     // subtotal - subtotal discount + subtotal surcharge

@@ -1,5 +1,7 @@
 #include "fiscalfiles/electronic_file.h"
 
+#include "emulator/item_arithmetic.h"
+#include "emulator/item_description.h"
 #include "fiscalfiles/documents.h"
 #include "fiscalfiles/fabrication_number.h"
 #include "fiscalfiles/fixed_fields.h"
@@ -7,22 +9,6 @@
 namespace mdx::fiscalfiles {
 
 namespace {
-
-// An item's description may start with its unit as the till sends it: "?"
-// and two characters ("?KG"). The record keeps the name and the unit apart.
-constexpr size_t kUnitMarkLength = 3;
-
-bool HasUnitMark(const AnsiString& description) {
-  return description.size() >= kUnitMarkLength && description[0] == '?';
-}
-
-AnsiString NameOf(const AnsiString& description) {
-  return HasUnitMark(description) ? description.substr(kUnitMarkLength) : description;
-}
-
-AnsiString UnitOf(const AnsiString& description) {
-  return HasUnitMark(description) ? description.substr(1, kUnitMarkLength - 1) : AnsiString();
-}
 
 using emulator::DetailDocument;
 using emulator::DetailKind;
@@ -98,11 +84,13 @@ class Writer {
     ++coupons_;
     int number = 0;
     for (const emulator::CouponItem& item : coupon.items) {
+      // The record keeps the name and the unit of the description apart.
+      const emulator::ItemDescription description = emulator::SplitDescription(item.description);
       Add("E15" + fabrication_ + Digits(document.coo, 6) + Digits(document.counter, 6) +
-          Digits(++number, 3) + Text(item.code, 13) + Text(NameOf(item.description), 24) +
+          Digits(++number, 3) + Text(item.code, 13) + Text(AnsiString(description.name), 24) +
           Digits(item.quantity, 7) + Digits(item.unitPrice, 9) + Digits(item.amount, 14) +
-          Digits(item.discount, 13) + Digits(item.surcharge, 13) + Digits(ItemValue(item), 14) +
-          Text(item.taxCode, 7) + Flag(item.cancelled) + Text(UnitOf(item.description), 2));
+          Digits(item.discount, 13) + Digits(item.surcharge, 13) + Digits(emulator::ItemValue(item), 14) +
+          Text(item.taxCode, 7) + Flag(item.cancelled) + Text(AnsiString(description.unit), 2));
       ++items_;
     }
     Payments(document, coupon.payments);

@@ -1,29 +1,9 @@
 #include "fiscalfiles/fixed_fields.h"
 
 #include <cmath>
-#include <cstdio>
 #include <stdexcept>
 
 namespace mdx::fiscalfiles {
-
-namespace {
-
-struct Moment {
-  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-};
-
-Moment Split(TDateTime value) {
-  Moment m;
-  // Whole milliseconds first, so 23:59:59.9996 does not print as the next day.
-  const TDateTime exact = MillisecondsToDateTime(DateTimeToMilliseconds(value));
-  const double day = std::floor(exact);
-  DecodeDate(day, m.year, m.month, m.day);
-  int ms = 0;
-  DecodeTime(exact - day, m.hour, m.minute, m.second, ms);
-  return m;
-}
-
-}  // namespace
 
 AnsiString Digits(int64_t value, int width) {
   if (value < 0) throw std::length_error("negative value in a numeric field");
@@ -47,33 +27,15 @@ int DayNumber(TDateTime value) {
   return static_cast<int>(std::floor(MillisecondsToDateTime(DateTimeToMilliseconds(value))));
 }
 
-AnsiString DateDigits(TDateTime value) {
-  const Moment m = Split(value);
-  char text[48];
-  std::snprintf(text, sizeof text, "%04d%02d%02d", m.year, m.month, m.day);
-  return text;
-}
+// The separators are quoted: the files never follow the regional settings.
+AnsiString DateDigits(TDateTime value) { return FormatDateTime("yyyymmdd", value); }
 
-AnsiString TimeDigits(TDateTime value) {
-  const Moment m = Split(value);
-  char text[48];
-  std::snprintf(text, sizeof text, "%02d%02d%02d", m.hour, m.minute, m.second);
-  return text;
-}
+AnsiString TimeDigits(TDateTime value) { return FormatDateTime("hhnnss", value); }
 
-AnsiString DateText(TDateTime value) {
-  const Moment m = Split(value);
-  char text[48];
-  std::snprintf(text, sizeof text, "%02d/%02d/%04d", m.day, m.month, m.year);
-  return text;
-}
+AnsiString DateText(TDateTime value) { return FormatDateTime("dd'/'mm'/'yyyy", value); }
 
 AnsiString DateTimeText(TDateTime value) {
-  const Moment m = Split(value);
-  char text[80];
-  std::snprintf(text, sizeof text, "%02d/%02d/%04d %02d:%02d:%02d", m.day, m.month, m.year, m.hour,
-                m.minute, m.second);
-  return text;
+  return FormatDateTime("dd'/'mm'/'yyyy hh':'nn':'ss", value);
 }
 
 AnsiString JoinLines(const std::vector<AnsiString>& lines) {

@@ -1,5 +1,6 @@
 // geraEad: the signature library signs a finished file in place.
 #include "fiscalmenu/ead_key.h"
+#include "frame/maker_libraries.h"
 #include "mdx00200/hostlib.h"
 #include "mdx00200/mdx00200.h"
 #include "mdx00200/platform.h"
@@ -7,12 +8,6 @@
 namespace Mdx00200 {
 
 namespace {
-
-template <typename Entry>
-bool Resolve(const char* name, Entry& entry) {
-  entry = reinterpret_cast<Entry>(mdx::platform::FindSymbol(signDLLHandle, name));
-  return entry != nullptr;
-}
 
 void ForgetSignatureEntries() {
   Bematech_setLibType = nullptr;
@@ -28,9 +23,10 @@ void geraEad(const AnsiString& fileName) {
   // resolves all four entries, though only generateEAD is called.
   signDLLHandle = mdx::platform::OpenLibrary(mdx::platform::LibraryFileName("sign_bema"));
   if (!signDLLHandle) return;
-  if (!Resolve("setLibType", Bematech_setLibType) || !Resolve("genkkey", Bematech_genkkey) ||
-      !Resolve("generateEAD", Bematech_generateEAD) ||
-      !Resolve("validateFile", Bematech_validateFile)) {
+  if (!ResolveEntry(signDLLHandle, "setLibType", Bematech_setLibType) ||
+      !ResolveEntry(signDLLHandle, "genkkey", Bematech_genkkey) ||
+      !ResolveEntry(signDLLHandle, "generateEAD", Bematech_generateEAD) ||
+      !ResolveEntry(signDLLHandle, "validateFile", Bematech_validateFile)) {
     return;
   }
   AnsiString output = Consiste::Replicate(" ", 256);

@@ -11,13 +11,6 @@ void LoadOnce(LibraryHandle& handle, const char* baseName) {
   if (!handle) handle = mdx::platform::OpenLibrary(mdx::platform::LibraryFileName(baseName));
 }
 
-// Looks the entry up and stores it in `entry`; false when it is missing.
-template <typename Entry>
-bool Resolve(LibraryHandle library, const char* name, Entry& entry) {
-  entry = reinterpret_cast<Entry>(mdx::platform::FindSymbol(library, name));
-  return entry != nullptr;
-}
-
 }  // namespace
 
 void LoadMakerLibraries() {
@@ -27,23 +20,23 @@ void LoadMakerLibraries() {
 }
 
 bool ResolveSerialEntries() {
-  return Resolve(ImpFisDLLHandle, "AbrePorta", SwedaAbrePorta) &&
-         Resolve(ImpFisDLLHandle, "EnviaComando", SwedaEnviaComando) &&
-         Resolve(ImpFisDLLHandle, "FechaPorta", SwedaFechaPorta);
+  return ResolveEntry(ImpFisDLLHandle, "AbrePorta", SwedaAbrePorta) &&
+         ResolveEntry(ImpFisDLLHandle, "EnviaComando", SwedaEnviaComando) &&
+         ResolveEntry(ImpFisDLLHandle, "FechaPorta", SwedaFechaPorta);
 }
 
 bool ResolveFiscalFileEntries() {
-  return Resolve(SwMfdDLLHandle, "SWMFD_ObterParametrosConfiguracao",
+  return ResolveEntry(SwMfdDLLHandle, "SWMFD_ObterParametrosConfiguracao",
                  Sweda_ObterParametrosConfiguracao) &&
-         Resolve(SwMfdDLLHandle, "SWEDA_CapturarDispositivo", Sweda_CapturarDispositivo) &&
-         Resolve(SwMfdDLLHandle, "SWEDA_ArquivoEletronicoCOTEPE", Sweda_ArquivoEletronicoCOTEPE) &&
-         Resolve(SwMfdDLLHandle, "SWEDA_DetectarECF", Sweda_DetectarECF) &&
-         Resolve(SwMfdDLLHandle, "SWEDA_ReproduzirLeituraMemoriaFiscal",
+         ResolveEntry(SwMfdDLLHandle, "SWEDA_CapturarDispositivo", Sweda_CapturarDispositivo) &&
+         ResolveEntry(SwMfdDLLHandle, "SWEDA_ArquivoEletronicoCOTEPE", Sweda_ArquivoEletronicoCOTEPE) &&
+         ResolveEntry(SwMfdDLLHandle, "SWEDA_DetectarECF", Sweda_DetectarECF) &&
+         ResolveEntry(SwMfdDLLHandle, "SWEDA_ReproduzirLeituraMemoriaFiscal",
                  SWEDA_ReproduzirLeituraMemoriaFiscal) &&
-         Resolve(SwMfdDLLHandle, "SWEDA_ReproduzirFitaDetalhe", SWEDA_ReproduzirFitaDetalhe) &&
-         Resolve(CONVECFHandle, "ECF_ReproduzirMemoriaFiscalMFD",
+         ResolveEntry(SwMfdDLLHandle, "SWEDA_ReproduzirFitaDetalhe", SWEDA_ReproduzirFitaDetalhe) &&
+         ResolveEntry(CONVECFHandle, "ECF_ReproduzirMemoriaFiscalMFD",
                  SWEDA_ReproduzirMemoriaFiscalMFD) &&
-         Resolve(SwMfdDLLHandle, "SWEDA_ExtrairInformacoesECF", SWEDA_ExtrairInformacoesECF);
+         ResolveEntry(SwMfdDLLHandle, "SWEDA_ExtrairInformacoesECF", SWEDA_ExtrairInformacoesECF);
 }
 
 void ForgetEntryPoints() {

@@ -2,7 +2,18 @@
 // entry points into the exported globals.
 #pragma once
 
+#include "mdx00200/mdx00200.h"
+#include "mdx00200/platform.h"
+
 namespace Mdx00200 {
+
+// Looks `name` up in `library` and stores it in `entry`; false when it is
+// missing (`entry` is then null).
+template <typename Entry>
+bool ResolveEntry(LibraryHandle library, const char* name, Entry& entry) {
+  entry = reinterpret_cast<Entry>(mdx::platform::FindSymbol(library, name));
+  return entry != nullptr;
+}
 
 // Loads "SERSWEDA", "swmfd" and "CONVECF" by their platform file names through
 // the normal search path, each only while its handle global is empty. A

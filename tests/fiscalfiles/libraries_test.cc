@@ -2,7 +2,6 @@
 // loads them, working on the serial library's own printer.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 
 #include "emulator/virtual_printer.h"
 #include "mdx00200/maker_entry_points.h"
@@ -64,20 +63,12 @@ struct Libraries {
   }
 };
 
-void ClearSetting(const char* name) {
-#ifdef _WIN32
-  _putenv_s(name, "");
-#else
-  unsetenv(name);
-#endif
-}
-
 class FiscalFileLibrariesTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(lib.error.empty()) << lib.error;
-    ClearSetting("MDX_PRINTER_STATE");  // a printer in memory
-    ClearSetting("MDX_SERIAL_TRANSPORT");
+    platform::SetEnvironment("MDX_PRINTER_STATE", "");  // a printer in memory
+    platform::SetEnvironment("MDX_SERIAL_TRANSPORT", "");
     printer = lib.restartPrinter();
     ASSERT_NE(printer, nullptr);
     printer->SetState(SampleState());

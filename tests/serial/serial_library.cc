@@ -1,7 +1,5 @@
 #include "serial_library.h"
 
-#include <cstdlib>
-
 #include "mdx00200/platform.h"
 
 namespace mdx::serial::test {
@@ -39,20 +37,8 @@ const SerialLibrary& SerialLibrary::Get() {
   return library;
 }
 
-void SetSetting(const char* name, const AnsiString& value) {
-#ifdef _WIN32
-  _putenv_s(name, value.c_str());
-#else
-  setenv(name, value.c_str(), 1);
-#endif
-}
+void SetSetting(const char* name, const AnsiString& value) { platform::SetEnvironment(name, value); }
 
-void ClearSetting(const char* name) {
-#ifdef _WIN32
-  _putenv_s(name, "");
-#else
-  unsetenv(name);
-#endif
-}
+void ClearSetting(const char* name) { platform::SetEnvironment(name, ""); }
 
 }  // namespace mdx::serial::test

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "libraries.h"
 #include "mdx_ead_public_key.h"
 #include "values.h"
 #include "mdx00200/exceptions.h"
@@ -61,15 +62,21 @@ bool WriteCds(const ScriptEntry& entry, const std::string& work, CallContext& co
   return true;
 }
 
-bool MakeFolders(const ScriptEntry& entry, const std::string& work, CallContext& context,
-                 std::vector<std::string>& lines) {
-  const JsonValue& j = entry.raw;
+// The entry's "folders": relative paths inside the work folder, its only
+// member.
+std::vector<std::string> FolderList(const JsonValue& j) {
   OnlyMembers(j, {"folders"});
   const JsonValue* folders = j.Find("folders");
   if (!folders || !folders->Is(Type::Array) || folders->items.empty())
     throw ScriptError("\"folders\" must be an array of relative paths");
   std::vector<std::string> names;
   for (const JsonValue& folder : folders->items) names.push_back(InsidePath(&folder, "folders"));
+  return names;
+}
+
+bool MakeFolders(const ScriptEntry& entry, const std::string& work, CallContext& context,
+                 std::vector<std::string>& lines) {
+  const std::vector<std::string> names = FolderList(entry.raw);
   if (context.dryRun) return true;
   bool made = true;
   for (const std::string& name : names) {
@@ -86,21 +93,11 @@ using ValidateFile = int(MDXCONSOLE_STDCALL*)(const char*, const char*, const ch
 
 bool VerifyEad(const ScriptEntry& entry, const std::string& work, CallContext& context,
                std::vector<std::string>& lines) {
-  const JsonValue& j = entry.raw;
-  OnlyMembers(j, {"folders"});
-  const JsonValue* folders = j.Find("folders");
-  if (!folders || !folders->Is(Type::Array) || folders->items.empty())
-    throw ScriptError("\"folders\" must be an array of relative paths");
-  std::vector<std::string> names;
-  for (const JsonValue& folder : folders->items) names.push_back(InsidePath(&folder, "folders"));
+  const std::vector<std::string> names = FolderList(entry.raw);
   if (context.dryRun) return true;
 
-  const mdx::AnsiString libraryPath =
-      mdx::platform::ExecutableDirectory() + mdx::platform::LibraryFileName("sign_bema");
-  mdx::platform::LibraryHandle library =
-      mdx::platform::FileExists(libraryPath)
-          ? mdx::platform::OpenLibrary(libraryPath)
-          : mdx::platform::OpenLibrary(mdx::platform::LibraryFileName("sign_bema"));
+  const mdx::AnsiString libraryPath = LibraryPathBeside("sign_bema");
+  mdx::platform::LibraryHandle library = LoadLibraryBeside("sign_bema");
   auto validate = library ? reinterpret_cast<ValidateFile>(mdx::platform::FindSymbol(library, "validateFile")) : nullptr;
   if (!validate) {
     lines.push_back("cannot use the signature library " + libraryPath + ": " + mdx::platform::LastLibraryError());

@@ -31,6 +31,7 @@
 #include <system_error>
 
 #include "console_host.h"
+#include "libraries.h"
 #include "operations.h"
 #include "runner.h"
 #include "script.h"
@@ -57,23 +58,12 @@ int Usage(const char* why) {
   return kScriptError;
 }
 
-void SetEnvironment(const char* name, const std::string& value) {
-#ifdef _WIN32
-  _putenv_s(name, value.c_str());
-#else
-  setenv(name, value.c_str(), 1);
-#endif
-}
-
-// The library beside the console (a build folder, a till folder) or else
-// through the normal search path (an installed prefix keeps the libraries
-// in lib/, where the runtime finds its neighbours).
 platform::LibraryHandle LoadBeside(const char* baseName) {
-  const std::string path = platform::ExecutableDirectory() + platform::LibraryFileName(baseName);
-  platform::LibraryHandle handle = platform::FileExists(path) ? platform::OpenLibrary(path)
-                                                              : platform::OpenLibrary(platform::LibraryFileName(baseName));
-  if (!handle)
-    std::fprintf(stderr, "mdxconsole: cannot load %s: %s\n", path.c_str(), platform::LastLibraryError().c_str());
+  platform::LibraryHandle handle = LoadLibraryBeside(baseName);
+  if (!handle) {
+    std::fprintf(stderr, "mdxconsole: cannot load %s: %s\n", LibraryPathBeside(baseName).c_str(),
+                 platform::LastLibraryError().c_str());
+  }
   return handle;
 }
 
@@ -161,10 +151,10 @@ int main(int argc, char** argv) {
       fs::remove(state, error);
       fs::remove(work / (std::string(kStateFile) + ".damaged"), error);
     }
-    SetEnvironment("MDX_PRINTER_STATE", state.string());
+    platform::SetEnvironment("MDX_PRINTER_STATE", state.string());
     ignored = {kStateFile, std::string(kStateFile) + ".tmp", std::string(kStateFile) + ".damaged"};
   }
-  if (frames) SetEnvironment("MDX_SERIAL_DEBUG", "1");
+  if (frames) platform::SetEnvironment("MDX_SERIAL_DEBUG", "1");
 
   platform::LibraryHandle serial = LoadBeside("SERSWEDA");
   auto printerEntry = serial ? reinterpret_cast<mdx::emulator::VirtualPrinter* (*)()>(

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <cstdlib>
 
 #include "mdx00200/exceptions.h"
 
@@ -288,6 +289,18 @@ void Sleep(unsigned milliseconds) {
   ts.tv_sec = milliseconds / 1000;
   ts.tv_nsec = static_cast<long>(milliseconds % 1000) * 1000000L;
   while (nanosleep(&ts, &ts) != 0 && errno == EINTR) {
+  }
+#endif
+}
+
+void SetEnvironment(const char* name, const AnsiString& value) {
+#ifdef _WIN32
+  _putenv_s(name, value.c_str());
+#else
+  if (value.empty()) {
+    unsetenv(name);
+  } else {
+    setenv(name, value.c_str(), 1);
   }
 #endif
 }
