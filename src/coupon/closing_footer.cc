@@ -6,6 +6,7 @@
 #include "coupon/footer_balances.h"
 #include "coupon/footer_texts.h"
 #include "coupon/sale_dialogs.h"
+#include "frame/catalogues.h"
 #include "frame/data_module.h"
 #include "mdx00200/hostlib.h"
 #include "mdx00200/number_format.h"
@@ -19,10 +20,7 @@ AnsiString Money(double value) { return mdx::FloatToStrF(value, mdx::ffFixed, 15
 // A catalogue text of msgPadrao2 with its "%s" filled, or "" for no points.
 AnsiString PointsText(const char* key, double points) {
   if (points == 0) return "";
-  AnsiString text = DataModule().msgPadrao2.Msg(key);
-  const size_t at = text.find("%s");
-  if (at != AnsiString::npos) text.replace(at, 2, mdx::FloatToStr(points));
-  return text;
+  return FillPlaceholder(DataModule().msgPadrao2.Msg(key), mdx::FloatToStr(points));
 }
 
 FooterChoice Choice(const ClosingState& s) {

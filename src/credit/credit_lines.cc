@@ -13,13 +13,6 @@ AnsiString Currency(double value) { return mdx::FloatToStrF(value, mdx::ffCurren
 
 AnsiString AmountColumn(const AnsiString& amount, int width) { return Consiste::PadL(amount, width); }
 
-AnsiString Filled(const AnsiString& text, const AnsiString& value) {
-  AnsiString filled = text;
-  const size_t at = filled.find("%s");
-  if (at != AnsiString::npos) filled.replace(at, 2, value);
-  return filled;
-}
-
 AnsiString Msg(const char* key) { return DataModule().msgPadrao.Msg(key); }
 
 bool SendLine(const AnsiString& scheme, const ReportLine& line, bool ownErrorHandling) {

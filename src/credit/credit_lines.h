@@ -17,8 +17,6 @@ AnsiString Cut(const AnsiString& text, size_t width);
 AnsiString Currency(double value);
 // An amount text right-aligned in `width`; a wider text comes back whole.
 AnsiString AmountColumn(const AnsiString& amount, int width);
-// A catalogue text with its "%s" replaced by `value`.
-AnsiString Filled(const AnsiString& text, const AnsiString& value);
 // msgPadrao's text for key.
 AnsiString Msg(const char* key);
 

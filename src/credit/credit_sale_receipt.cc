@@ -3,6 +3,7 @@
 #include "credit/credit_lines.h"
 #include "credit/linked_receipt.h"
 #include "credit/sale_receipt_text.h"
+#include "frame/catalogues.h"
 #include "frame/data_module.h"
 #include "mdx00200/credit.h"
 #include "mdx00200/hostlib.h"
@@ -41,7 +42,7 @@ AnsiString ConsumerBlock(const AnsiString& registration, const AnsiString& consu
 AnsiString BalanceLines(const AnsiString& balanceMode, double balance) {
   if (balanceMode == "0") {
     balance += coupon::CreditBalanceSum();
-    return credit::Filled(DataModule().msgPadrao2.Msg("SALDO_FIN"), credit::Currency(balance)) +
+    return FillPlaceholder(DataModule().msgPadrao2.Msg("SALDO_FIN"), credit::Currency(balance)) +
            credit::kLf;
   }
   if (balanceMode == "1") return credit::FamilyBalanceLines();

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "day/config_file.h"
+#include "frame/catalogues.h"
 #include "frame/data_module.h"
 #include "frame/session_params.h"
 #include "mdx00200/dataset.h"
@@ -27,10 +28,7 @@ void ShowFailure(const AnsiString& scheme, const AnsiString& text) {
 
 // The catalogue's "file invalid" text with the file's name in place of "%s".
 AnsiString InvalidFileText(const AnsiString& mainFile) {
-  AnsiString text = DataModule().msgPadrao.Msg("ArqConfig_Inv4");
-  const size_t at = text.find("%s");
-  if (at != AnsiString::npos) text.replace(at, 2, mainFile);
-  return text;
+  return FillPlaceholder(DataModule().msgPadrao.Msg("ArqConfig_Inv4"), mainFile);
 }
 
 double Rounded(const AnsiString& number) { return Consiste::RoundDec(mdx::StrToFloat(number), 2); }

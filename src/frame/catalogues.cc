@@ -28,4 +28,11 @@ void FillMsgPadrao2(Kor_msg::TMessages& catalogue) {
   Fill(catalogue, kMsgPadrao2, sizeof kMsgPadrao2 / sizeof kMsgPadrao2[0]);
 }
 
+mdx::AnsiString FillPlaceholder(const mdx::AnsiString& text, const mdx::AnsiString& value) {
+  mdx::AnsiString filled = text;
+  const size_t at = filled.find("%s");
+  if (at != mdx::AnsiString::npos) filled.replace(at, 2, value);
+  return filled;
+}
+
 }  // namespace Mdx00200

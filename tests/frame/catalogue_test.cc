@@ -1,6 +1,7 @@
 // The data module's catalogues against their line lists, kept as fixtures.
 #include <gtest/gtest.h>
 
+#include "frame/catalogues.h"
 #include "mdx00200/data_module.h"
 #include "mdx00200/platform.h"
 #include "mdx00200/string_list.h"
@@ -52,6 +53,31 @@ TEST(CatalogueTest, LookupIgnoresCaseAndTheFirstDuplicateWins) {
     }
   }
   EXPECT_FALSE(module.msgPadrao.Msg("Korvana").empty());
+}
+
+// Host text put into a catalogue text is copied as it stands: format
+// directives in it are never interpreted, and only the first "%s" is filled.
+TEST(CatalogueTest, FillingPutsHostTextInLiterally) {
+  TdtmSweda200 module;
+  const mdx::AnsiString balance = module.msgPadrao2.Msg("SALDO_FIN");
+  struct Case {
+    mdx::AnsiString text;
+    mdx::AnsiString value;
+    mdx::AnsiString expected;
+  } cases[] = {
+      {balance, "R$ 12,50", "Saldo Final : R$ 12,50"},
+      {balance, "100%", "Saldo Final : 100%"},
+      {balance, "%n%n%n%n", "Saldo Final : %n%n%n%n"},
+      {balance, "%s%s%d%x%p", "Saldo Final : %s%s%d%x%p"},
+      {balance, "", "Saldo Final : "},
+      {"Arquivo (%s) e (%s)", "C:\%n", "Arquivo (C:\%n) e (%s)"},
+      {"Descuento mayor al 50%", "x", "Descuento mayor al 50%"},
+      {"sem marca", "%n", "sem marca"},
+      {"%s", mdx::AnsiString(300, '%'), mdx::AnsiString(300, '%')},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FillPlaceholder(c.text, c.value), c.expected) << c.text << " / " << c.value;
+  }
 }
 
 }  // namespace
