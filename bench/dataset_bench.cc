@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 
+#include "bench_support.h"
 #include "mdx00200/dataset.h"
 #include "mdx00200/datetime.h"
 
@@ -94,7 +95,10 @@ void BM_SavePacket(benchmark::State& state) {
 }
 BENCHMARK(BM_SavePacket)->Arg(10000)->Arg(50000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-std::string BenchFile() { return (std::filesystem::temp_directory_path() / "mdx_dataset_bench.cds").string(); }
+std::string BenchFile() {
+  return (std::filesystem::temp_directory_path() / ("mdx_dataset_bench_" + std::to_string(bench::ProcessId()) + ".cds"))
+      .string();
+}
 
 void BM_SaveToFile(benchmark::State& state) {
   const int rows = int(state.range(0));

@@ -7,10 +7,10 @@
 // and its debug log. items_per_second counts products.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 
+#include "bench_support.h"
 #include "mdx00200/dataset.h"
 #include "mdx00200/export.h"
 #include "mdx00200/host_services.h"
@@ -25,22 +25,6 @@ using ReportFn = void (*)(const AnsiString&, const AnsiString&, const AnsiString
                           const AnsiString&, const AnsiString&, const AnsiString&, bool&);
 using OpenPortFn = int(MDX_STDCALL*)(int, int);
 using RestartFn = void* (*)();
-
-// The debug log goes to a folder of its own; pauses do not sleep.
-class BenchHost : public mdx::HostServices {
- public:
-  BenchHost() {
-    std::filesystem::create_directories(folder_);
-    directory_ = mdx::platform::IncludeTrailingPathDelimiter(folder_.string());
-  }
-  ~BenchHost() override { std::filesystem::remove_all(folder_); }
-  AnsiString HostDirectory() override { return directory_; }
-  void Delay(int /*count*/) override {}
-
- private:
-  std::filesystem::path folder_ = std::filesystem::temp_directory_path() / "mdx_product_report_bench";
-  AnsiString directory_;
-};
 
 struct Till {
   ReportFn report = nullptr;
@@ -124,7 +108,7 @@ void ProductReport(benchmark::State& state, const char* grouped) {
     state.SkipWithError(till.error.c_str());
     return;
   }
-  BenchHost host;
+  bench::BenchHost host("mdx_product_report_bench");
   mdx::HostServices* previous = mdx::InstallHostServices(&host);
   const int count = static_cast<int>(state.range(0));
   std::unique_ptr<TClientDataSet> products = Products(count);

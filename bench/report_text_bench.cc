@@ -1,6 +1,7 @@
-// How fast a free-text report's text is cut into its blocks: 1 MB of
-// 58-character lines ended by LF CR, and 1 MB without any line end. The
-// output gives bytes_per_second and sec_per_MB (the time per MB).
+// How fast a free-text report's text is cut into its blocks: 58-character
+// lines ended by LF CR, and text without any line end, each at 1 and 2 MB
+// (the argument) so that time against size can be read off. The output
+// gives bytes_per_second and sec_per_MB (the time per MB).
 //
 // The cutting lives in the package, which is loaded by name from beside this
 // program, as a host loads it; the function is found under its C++ name.
@@ -35,11 +36,11 @@ CutFn FindCut() {
   return cut;
 }
 
-AnsiString ReportLines() {
+AnsiString ReportLines(size_t size) {
   AnsiString text;
-  text.reserve(kMegabyte + 60);
-  while (text.size() < kMegabyte) text += AnsiString(58, 'x') + "\n\r";
-  text.resize(kMegabyte);
+  text.reserve(size + 60);
+  while (text.size() < size) text += AnsiString(58, 'x') + "\n\r";
+  text.resize(size);
   return text;
 }
 
@@ -64,11 +65,13 @@ void CutText(benchmark::State& state, const AnsiString& text) {
                                         benchmark::Counter::kInvert);
 }
 
-void BM_CutLines(benchmark::State& state) { CutText(state, ReportLines()); }
-void BM_CutWithoutLineEnds(benchmark::State& state) { CutText(state, AnsiString(kMegabyte, 'y')); }
+size_t Size(const benchmark::State& state) { return static_cast<size_t>(state.range(0)) * kMegabyte; }
 
-BENCHMARK(BM_CutLines)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CutWithoutLineEnds)->Unit(benchmark::kMillisecond);
+void BM_CutLines(benchmark::State& state) { CutText(state, ReportLines(Size(state))); }
+void BM_CutWithoutLineEnds(benchmark::State& state) { CutText(state, AnsiString(Size(state), 'y')); }
+
+BENCHMARK(BM_CutLines)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CutWithoutLineEnds)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

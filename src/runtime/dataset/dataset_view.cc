@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "mdx00200/exceptions.h"
+#include "runtime/dataset/sort_keys.h"
 #include "runtime/dataset/value_convert.h"
 
 namespace mdx {
@@ -91,10 +92,7 @@ void TClientDataSet::Impl::RebuildView(bool keepCurrent) {
   view.reserve(store.LiveCount());
   for (uint32_t id : store.Order())
     if (store.Live(id) && Shows(Values(id))) view.push_back(id);
-  if (!order.empty())
-    std::stable_sort(view.begin(), view.end(), [this](uint32_t a, uint32_t b) {
-      return CompareRows(Values(a), Values(b), order) < 0;
-    });
+  if (!order.empty()) SortByKey(view, [this](uint32_t id) -> const Row& { return Values(id); }, order);
   ++version;
   cursor = 0;
   if (current != kNoRecord) {
@@ -126,9 +124,7 @@ void TClientDataSet::Impl::ShowAt(size_t pos, uint32_t id) {
 void TClientDataSet::Impl::BuildSortedPositions(const OrderKey& key) {
   sortedPositions.resize(view.size());
   for (size_t i = 0; i < view.size(); ++i) sortedPositions[i] = static_cast<uint32_t>(i);
-  std::stable_sort(sortedPositions.begin(), sortedPositions.end(), [&](uint32_t a, uint32_t b) {
-    return CompareRows(Values(view[a]), Values(view[b]), key) < 0;
-  });
+  SortByKey(sortedPositions, [this](uint32_t p) -> const Row& { return Values(view[p]); }, key);
   sortedKey = key;
   sortedVersion = version;
 }

@@ -39,7 +39,21 @@ int CompareBytes(const std::string& a, const std::string& b, bool caseInsensitiv
   return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
 }
 
-unsigned WideUnit(const std::string& s, size_t i, bool caseInsensitive) {
+int CompareWide(const std::string& a, const std::string& b, bool caseInsensitive) {
+  const size_t n = (a.size() < b.size() ? a.size() : b.size()) & ~size_t{1};
+  for (size_t i = 0; i < n; i += 2) {
+    const unsigned x = WideCompareUnit(a, i, caseInsensitive);
+    const unsigned y = WideCompareUnit(b, i, caseInsensitive);
+    if (x != y) return x < y ? -1 : 1;
+  }
+  return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+}
+
+}  // namespace
+
+unsigned char UpperCase1252(unsigned char c) { return UpperTable()[c]; }
+
+unsigned WideCompareUnit(const std::string& s, size_t i, bool caseInsensitive) {
   unsigned u = static_cast<unsigned char>(s[i]) | (static_cast<unsigned char>(s[i + 1]) << 8);
   if (caseInsensitive) {
     const int code = UnicodeToCp1252(u);
@@ -47,18 +61,6 @@ unsigned WideUnit(const std::string& s, size_t i, bool caseInsensitive) {
   }
   return u;
 }
-
-int CompareWide(const std::string& a, const std::string& b, bool caseInsensitive) {
-  const size_t n = (a.size() < b.size() ? a.size() : b.size()) & ~size_t{1};
-  for (size_t i = 0; i < n; i += 2) {
-    const unsigned x = WideUnit(a, i, caseInsensitive);
-    const unsigned y = WideUnit(b, i, caseInsensitive);
-    if (x != y) return x < y ? -1 : 1;
-  }
-  return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
-}
-
-}  // namespace
 
 int CompareNumbers(double a, double b) {
   const bool nanA = std::isnan(a);

@@ -16,6 +16,11 @@ namespace mdx::dataset {
 int CompareCells(const Cell& a, const Cell& b, Storage storage, bool caseInsensitive);
 // Numbers with NaN after every other number.
 int CompareNumbers(double a, double b);
+// The upper-case form of a 1252 byte, as case-insensitive comparisons see it.
+unsigned char UpperCase1252(unsigned char c);
+// The UTF-16 unit at byte i of s (upper-cased through 1252 when asked), as
+// wide-text comparisons see it.
+unsigned WideCompareUnit(const std::string& s, size_t i, bool caseInsensitive);
 // True when text starts with prefix (case-insensitive on request).
 bool TextStartsWith(const std::string& text, const std::string& prefix, bool caseInsensitive);
 
