@@ -1,5 +1,8 @@
 #include "emulator/state_store.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "emulator/state_codec.h"
 #include "mdx00200/exceptions.h"
 #include "mdx00200/platform.h"
@@ -31,10 +34,24 @@ LoadResult Damaged(const AnsiString& path, const AnsiString& reason, const std::
               "; starting a fresh printer"};
 }
 
+// Something that is not a file (a folder, most likely) where the state file
+// should be: it is renamed aside whole, so the fresh printer can save.
+LoadResult NotAFile(const AnsiString& path) {
+  const AnsiString aside = path + ".damaged";
+  std::error_code error;
+  std::filesystem::rename(std::filesystem::path(path), std::filesystem::path(aside), error);
+  const AnsiString what = error ? "could not be moved aside (" + AnsiString(error.message()) + ")"
+                                : "moved to '" + aside + "'";
+  return {LoadOutcome::kDamaged, kPrefix + path + "' is damaged (not a file); it was " + what +
+                                     "; starting a fresh printer"};
+}
+
 }  // namespace
 
 LoadResult LoadStateFile(const AnsiString& path, PrinterState& state) {
   if (!platform::FileExists(path)) {
+    std::error_code probe;
+    if (std::filesystem::exists(std::filesystem::path(path), probe)) return NotAFile(path);
     return {LoadOutcome::kMissing,
             kPrefix + path + "' not found; starting a fresh printer (saved at its first change)"};
   }

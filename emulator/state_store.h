@@ -18,7 +18,7 @@ struct LoadResult {
 // Loads `path` into `state` (kLoaded). A missing file leaves `state` alone
 // (kMissing). A file that cannot be read or decoded leaves `state` alone and
 // is moved aside to path + ".damaged" so the next save does not destroy it
-// (kDamaged). Never throws.
+// (kDamaged); so is a folder standing where the file should be. Never throws.
 LoadResult LoadStateFile(const AnsiString& path, PrinterState& state);
 
 // Writes the state to `path` atomically. Returns false with the reason in
