@@ -10,6 +10,9 @@ namespace mdx::serial {
 
 namespace {
 
+constexpr int kLongestTimeoutMs = 600000;
+constexpr int kMostRetries = 20;
+
 AnsiString Environment(const char* name) {
   const char* value = std::getenv(name);
   return value ? AnsiString(value) : AnsiString();
@@ -57,8 +60,9 @@ bool ParseKind(const AnsiString& text, emulator::FaultKind& kind) {
   return false;
 }
 
-// "KIND [COMMAND|*] [COUNT|always] [STATUS|LENGTH]"; false when it is none.
-bool ParseFault(const AnsiString& text, emulator::FaultRule& rule) {
+}  // namespace
+
+bool ParseFaultRule(const AnsiString& text, emulator::FaultRule& rule) {
   const std::vector<AnsiString> words = Words(text);
   if (words.empty() || words.size() > 4 || !ParseKind(words[0], rule.kind)) return false;
   if (words.size() > 1 && words[1] != "*") rule.command = words[1];
@@ -77,6 +81,8 @@ bool ParseFault(const AnsiString& text, emulator::FaultRule& rule) {
   return true;
 }
 
+namespace {
+
 void SetColumns(SerialConfig& config, const AnsiString& value, const AnsiString& where) {
   if (value == "40" || value == "48") {
     config.tapeWidth = value == "40" ? 40 : 48;
@@ -93,6 +99,32 @@ void SetDebug(SerialConfig& config, const AnsiString& value, const AnsiString& w
     config.problems.push_back(where + "='" + value + "' is not 0 or 1; frames " +
                               (config.dumpFrames ? "shown" : "not shown"));
   }
+}
+
+// A whole number from `low` to `high`; anything else is reported and the
+// setting keeps its value.
+void SetNumber(SerialConfig& config, int& setting, const AnsiString& value, int low, int high,
+               const AnsiString& where) {
+  const bool digits = !value.empty() && value.size() <= 7 &&
+                      value.find_first_not_of("0123456789") == AnsiString::npos;
+  const int number = digits ? std::atoi(value.c_str()) : -1;
+  if (digits && number >= low && number <= high) {
+    setting = number;
+  } else {
+    config.problems.push_back(where + "='" + value + "' is not a number from " + std::to_string(low) +
+                              " to " + std::to_string(high) + "; using " + std::to_string(setting));
+  }
+}
+
+void SetBaud(SerialConfig& config, const AnsiString& value, const AnsiString& where) {
+  for (const char* rate : {"1200", "2400", "4800", "9600", "19200", "38400", "57600", "115200"}) {
+    if (value == rate) {
+      config.baud = std::atoi(rate);
+      return;
+    }
+  }
+  config.problems.push_back(where + "='" + value + "' is not a baud rate of the line; using " +
+                            std::to_string(config.baud));
 }
 
 void ReadFileLines(SerialConfig& config, const AnsiString& text, const AnsiString& fileName) {
@@ -118,9 +150,15 @@ void ReadFileLines(SerialConfig& config, const AnsiString& text, const AnsiStrin
       SetDebug(config, value, where + ": debug");
     } else if (key == "transport") {
       if (!value.empty()) config.transport = value;
+    } else if (key == "baud") {
+      SetBaud(config, value, where + ": baud");
+    } else if (key == "timeout") {
+      SetNumber(config, config.timeoutMs, value, 1, kLongestTimeoutMs, where + ": timeout");
+    } else if (key == "retries") {
+      SetNumber(config, config.retries, value, 0, kMostRetries, where + ": retries");
     } else if (key == "fault") {
       emulator::FaultRule rule;
-      if (ParseFault(value, rule)) {
+      if (ParseFaultRule(value, rule)) {
         config.faults.push_back(rule);
       } else {
         config.problems.push_back(where + ": fault '" + value + "' is not understood; ignored");
@@ -146,6 +184,12 @@ SerialConfig ParseSerialConfig(const AnsiString& fileText, const AnsiString& fil
   if (!debug.empty()) SetDebug(config, debug, "MDX_SERIAL_DEBUG");
   const AnsiString transport = environment("MDX_SERIAL_TRANSPORT");
   if (!transport.empty()) config.transport = transport;
+  const AnsiString baud = environment("MDX_SERIAL_BAUD");
+  if (!baud.empty()) SetBaud(config, baud, "MDX_SERIAL_BAUD");
+  const AnsiString timeout = environment("MDX_SERIAL_TIMEOUT_MS");
+  if (!timeout.empty()) SetNumber(config, config.timeoutMs, timeout, 1, kLongestTimeoutMs, "MDX_SERIAL_TIMEOUT_MS");
+  const AnsiString retries = environment("MDX_SERIAL_RETRIES");
+  if (!retries.empty()) SetNumber(config, config.retries, retries, 0, kMostRetries, "MDX_SERIAL_RETRIES");
   return config;
 }
 

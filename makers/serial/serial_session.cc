@@ -31,33 +31,70 @@ void SerialSession::Start() {
   SerialConfig config = ReadSerialConfig();
   for (const AnsiString& problem : config.problems) Warn(problem);
 
+  if (transport_) transport_->Close();
+  transport_.reset();  // it may refer to the old printer
+  printer_.reset();
+  config_ = std::move(config);
+  const AnsiString& name = config_.transport;
+  const size_t prefix = sizeof kTtyTransportPrefix - 1;
+  if (name.compare(0, prefix, kTtyTransportPrefix) == 0 && name.size() > prefix) {
+    StartLine(name.substr(prefix));
+  } else {
+    // The in-process printer, also behind a transport that is none of ours
+    // (the port then stays closed, but tests and tools still reach it).
+    StartInProcess();
+    if (name != kInProcessTransport) {
+      transport_.reset();
+      Warn("transport '" + name + "' is not available; use '" + kInProcessTransport + "' or '" +
+           kTtyTransportPrefix + "DEVICE' (MDX_SERIAL_TRANSPORT)");
+    }
+  }
+  if (!transport_) open_ = false;
+}
+
+void SerialSession::StartInProcess() {
   emulator::PrinterOptions options;
-  options.stateFile = config.stateFile;
-  options.tapeWidth = config.tapeWidth;
-  std::unique_ptr<emulator::VirtualPrinter> printer = emulator::CreateVirtualPrinter(options);
-  for (const emulator::FaultRule& rule : config.faults) {
+  options.stateFile = config_.stateFile;
+  options.tapeWidth = config_.tapeWidth;
+  printer_ = emulator::CreateVirtualPrinter(options);
+  for (const emulator::FaultRule& rule : config_.faults) {
     try {
-      printer->AddFault(rule);
+      printer_->AddFault(rule);
     } catch (const Exception& e) {
       Warn("fault rule not used: " + e.Message());
     }
   }
-
-  transport_.reset();  // it refers to the old printer
-  printer_ = std::move(printer);
-  config_ = std::move(config);
-  if (config_.transport == kInProcessTransport) {
-    transport_ = MakeInProcessTransport(*printer_);
-  } else {
-    Warn("transport '" + config_.transport + "' is not available; only '" +
-         kInProcessTransport + "' is (MDX_SERIAL_TRANSPORT)");
-    open_ = false;
-  }
+  transport_ = MakeInProcessTransport(*printer_);
 }
 
-emulator::VirtualPrinter& SerialSession::Restart() {
+void SerialSession::StartLine(const AnsiString& device) {
+#ifdef _WIN32
+  Warn("transport '" + config_.transport + "' is not available on this system (MDX_SERIAL_TRANSPORT)");
+  (void)device;
+#else
+  if (!config_.faults.empty()) {
+    Warn("fault rules apply to the in-process printer; the printer on " + device +
+         " takes its own (ecf-emulator --fault)");
+  }
+  LineSettings line;
+  line.device = device;
+  line.baud = config_.baud;
+  line.timeoutMs = config_.timeoutMs;
+  line.retries = config_.retries;
+  if (config_.dumpFrames) line.note = [](const AnsiString& note) { DumpNote(note); };
+  transport_ = MakeTtyTransport(line);
+#endif
+}
+
+emulator::VirtualPrinter* SerialSession::Restart() {
+  const bool wasOpen = open_;
   Start();
-  return *printer_;
+  if (wasOpen && transport_) {
+    AnsiString problem;
+    open_ = transport_->Open(problem);
+    if (!open_) Warn("port closed: " + problem);
+  }
+  return printer_.get();
 }
 
 int SerialSession::Open(int port, int mode) {
@@ -66,6 +103,13 @@ int SerialSession::Open(int port, int mode) {
       DumpNote("cannot open port " + std::to_string(port) + " (mode " + std::to_string(mode) + ")");
     }
     return 0;
+  }
+  if (!open_) {
+    AnsiString problem;
+    if (!transport_->Open(problem)) {
+      Warn("cannot open port " + std::to_string(port) + ": " + problem);
+      return 0;
+    }
   }
   open_ = true;
   if (config_.dumpFrames) {
@@ -98,7 +142,8 @@ int SerialSession::Send(const char* frame, unsigned char* reply) {
 int SerialSession::Close(int id) {
   if (!open_ || id != kPortId) return 0;
   open_ = false;
-  printer_->Save();
+  transport_->Close();
+  if (printer_) printer_->Save();
   if (config_.dumpFrames) DumpNote("port closed");
   return 1;
 }

@@ -1,5 +1,7 @@
-// The library's one port and the printer behind it, for the whole process.
-// The package calls from one thread at a time; so do tests.
+// The library's one port and the printer behind it, for the whole process:
+// the in-process virtual printer, or a printer on a serial line (then this
+// library holds no printer object). The package calls from one thread at a
+// time; so do tests.
 #pragma once
 
 #include <memory>
@@ -22,17 +24,22 @@ class SerialSession {
   int Send(const char* frame, unsigned char* reply);
   int Close(int id);
 
-  emulator::VirtualPrinter& Printer() { return *printer_; }
+  // The in-process printer; nullptr when the printer is on a line.
+  emulator::VirtualPrinter* Printer() { return printer_.get(); }
   // Reads the environment again and replaces the printer with one loaded
-  // from the state file. The port stays open if the transport still works.
-  emulator::VirtualPrinter& Restart();
+  // from the state file (in process), or the line with a new one. The port
+  // stays open if the transport still works. Returns the new in-process
+  // printer, nullptr when the printer is on a line.
+  emulator::VirtualPrinter* Restart();
 
  private:
   SerialSession();
   void Start();
+  void StartInProcess();
+  void StartLine(const AnsiString& device);
 
   SerialConfig config_;
-  std::unique_ptr<emulator::VirtualPrinter> printer_;
+  std::unique_ptr<emulator::VirtualPrinter> printer_;  // null with a line
   std::unique_ptr<Transport> transport_;  // null when the configured one is not available
   bool open_ = false;
 };

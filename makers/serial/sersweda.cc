@@ -51,7 +51,7 @@ SERSWEDA_EXPORT int SERSWEDA_CALL FechaPorta(int id) {
 
 SERSWEDA_EXPORT mdx::emulator::VirtualPrinter* Sersweda_VirtualPrinter() {
   try {
-    return &mdx::serial::SerialSession::Instance().Printer();
+    return mdx::serial::SerialSession::Instance().Printer();
   } catch (const std::exception& e) {
     Report("Sersweda_VirtualPrinter", e.what());
   }
@@ -60,7 +60,7 @@ SERSWEDA_EXPORT mdx::emulator::VirtualPrinter* Sersweda_VirtualPrinter() {
 
 SERSWEDA_EXPORT mdx::emulator::VirtualPrinter* Sersweda_RestartVirtualPrinter() {
   try {
-    return &mdx::serial::SerialSession::Instance().Restart();
+    return mdx::serial::SerialSession::Instance().Restart();
   } catch (const std::exception& e) {
     Report("Sersweda_RestartVirtualPrinter", e.what());
   }

@@ -15,8 +15,8 @@
 
 // Opens port `port` (1-12 are COM1-COM12, 13 is LPT1); `mode` is accepted
 // and ignored. Returns the port id 1 on success (also when it is already
-// open), 0 when the port number is outside 1-13 or the configured transport
-// is not available.
+// open), 0 when the port number is outside 1-13, the configured transport
+// is not available or its device cannot be opened (with a message on stderr).
 SERSWEDA_EXPORT int SERSWEDA_CALL AbrePorta(int port, int mode);
 
 // Sends one NUL-terminated frame and waits for the reply. `reply` is a
@@ -29,13 +29,16 @@ SERSWEDA_EXPORT int SERSWEDA_CALL AbrePorta(int port, int mode);
 //   -2  frame or reply is null (reply[0] = 0 when reply is not null).
 SERSWEDA_EXPORT int SERSWEDA_CALL EnviaComando(const char* frame, unsigned char* reply);
 
-// Closes the port of id `id` and saves the printer's state. Returns 1, or 0
+// Closes the port of id `id` (and the line's device) and saves the in-process
+// printer's state. Returns 1, or 0
 // when `id` is not the id of the open port.
 SERSWEDA_EXPORT int SERSWEDA_CALL FechaPorta(int id);
 
 // Control entries for tests and tools (plain C calling convention). The
 // printer object lives in this library; it stays valid until the next
 // Sersweda_RestartVirtualPrinter. Both create the printer on first use.
+// Both return nullptr when the printer is on a serial line (the tty
+// transport): there is no printer object in this process then.
 //
 // The in-process printer behind the port.
 SERSWEDA_EXPORT mdx::emulator::VirtualPrinter* Sersweda_VirtualPrinter();

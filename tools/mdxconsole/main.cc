@@ -1,6 +1,10 @@
 // mdxconsole: a host that loads the package by name, as a till does, and runs
 // a script of operation calls against the in-process virtual printer of the
-// serial library (script format in script.h, values in values.h).
+// serial library (script format in script.h, values in values.h), or against
+// a printer on a serial line (MDX_SERIAL_TRANSPORT=tty:PATH, e.g.
+// tools/ecf-emulator): then the tape and the summary come from the state file
+// that printer keeps, named by MDX_PRINTER_STATE, and the script's clock is
+// not set on it.
 //
 //   mdxconsole [--work DIR] [--keep] [--frames] [--resume] SCRIPT.json
 //   mdxconsole --list
@@ -36,6 +40,7 @@
 #include "runner.h"
 #include "script.h"
 #include "summary.h"
+#include "emulator/state_codec.h"
 #include "emulator/virtual_printer.h"
 #include "mdx00200/exceptions.h"
 #include "mdx00200/platform.h"
@@ -77,6 +82,27 @@ int List(platform::LibraryHandle package) {
     std::printf("%s %zu\n", entry.name.c_str(), entry.op->Arity());
   }
   return missing ? kScriptError : 0;
+}
+
+// The state of a printer on a line, from the state file it keeps; a fresh
+// printer's when the file is missing or cannot be read.
+mdx::emulator::PrinterState LineState(const std::string& stateFile) {
+  mdx::emulator::PrinterState state;
+  std::string text;
+  try {
+    if (!platform::FileExists(stateFile)) return state;
+    text = platform::ReadFile(stateFile);
+  } catch (const mdx::Exception& e) {
+    std::fprintf(stderr, "mdxconsole: %s\n", e.Message().c_str());
+    return state;
+  }
+  mdx::AnsiString error;
+  if (!mdx::emulator::DecodeState(text, state, error)) {
+    std::fprintf(stderr, "mdxconsole: the printer's state file %s cannot be read: %s\n", stateFile.c_str(),
+                 error.c_str());
+    return mdx::emulator::PrinterState();
+  }
+  return state;
 }
 
 std::string FreshFolderName() {
@@ -164,19 +190,26 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "mdxconsole: the serial library has no virtual printer\n");
     return kScriptError;
   }
+  // Null when the printer is on a serial line.
   mdx::emulator::VirtualPrinter* printer = printerEntry();
-  if (script.clock) printer->SetClock(*script.clock);
+  const char* stateName = std::getenv("MDX_PRINTER_STATE");
+  const std::string stateFile = stateName ? stateName : "";
+  if (script.clock && printer) printer->SetClock(*script.clock);
+  if (script.clock && !printer) {
+    std::fprintf(stderr, "mdxconsole: the printer is on a serial line; its clock is not set from the script\n");
+  }
 
   SetWorkFolderText(platform::IncludeTrailingPathDelimiter(workFolder));
   ConsoleHost host(platform::IncludeTrailingPathDelimiter(workFolder), script.clock, script.defaultAnswer);
   mdx::HostServices* previous = mdx::InstallHostServices(&host);
 
   std::printf("mdxconsole: %s, work folder %s\n", script.path.c_str(), workFolder.c_str());
-  const Baseline baseline = TakeBaseline(printer->State(), workFolder);
+  const Baseline baseline = TakeBaseline(printer ? printer->State() : LineState(stateFile), workFolder);
   const RunOutcome outcome = RunScript(script, package, host, workFolder, stdout, ignored);
 
   // The package may have switched the printer off and on: ask again.
-  const mdx::emulator::PrinterState state = printerEntry()->State();
+  printer = printerEntry();
+  const mdx::emulator::PrinterState state = printer ? printer->State() : LineState(stateFile);
   std::printf("---- paper tape ----\n");
   for (size_t i = baseline.tapeLines; i < state.tape.size(); ++i)
     std::printf("%s\n", mdx::AnsiToUtf8(state.tape[i]).c_str());
