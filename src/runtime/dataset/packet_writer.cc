@@ -41,11 +41,15 @@ void WriteFieldDescriptor(ByteWriter& out, const TFieldDef& def, const std::vect
     throw EDatabaseError("Field name '" + def.Name + "' cannot be stored (1 to 255 bytes)");
   const FieldCodec codec = CodecFor(def);
   std::vector<RawProperty> props;
-  if ((codec.storage == Storage::Text || codec.storage == Storage::WideText) && !HasProperty(extras, kWidth))
-    props.push_back(MakeUInt16Property(kWidth, static_cast<uint16_t>(def.Size)));
+  // A text field's width is always the field's own: a WIDTH the reader could
+  // not use (kept with the field's other properties) would otherwise stand
+  // in for it, and the next reader would guess the width from the prefix.
+  const bool text = codec.storage == Storage::Text || codec.storage == Storage::WideText;
+  if (text) props.push_back(MakeUInt16Property(kWidth, static_cast<uint16_t>(def.Size)));
   if (const char* subtype = SubtypeOf(def.DataType); subtype && !HasProperty(extras, kSubtype))
     props.push_back(MakeTextProperty(kSubtype, subtype));
-  props.insert(props.end(), extras.begin(), extras.end());
+  for (const RawProperty& p : extras)
+    if (!(text && p.name == kWidth)) props.push_back(p);
 
   uint16_t attributes = 0;
   if (def.Attributes.Contains(faHiddenCol)) attributes |= 0x01;

@@ -1,5 +1,6 @@
 #include "runtime/dataset/value_convert.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -50,6 +51,20 @@ void StoreInteger(Cell& cell, const TFieldDef& def, double value) {
   cell.Clear();
   cell.integer = static_cast<int64_t>(value);
   cell.null = false;
+}
+
+// A whole number given as text, in the range of the widest integer field
+// (StrToInt stops at 32 bits, too narrow for a Largeint field).
+int64_t TextToInteger(const AnsiString& text) {
+  const AnsiString t = Trim(text);
+  const char* first = t.data();
+  const char* last = t.data() + t.size();
+  if (first != last && *first == '+') ++first;
+  int64_t value = 0;
+  auto [ptr, ec] = std::from_chars(first, last, value);
+  if (t.empty() || ec != std::errc() || ptr != last)
+    throw EConvertError("'" + text + "' is not a valid integer value");
+  return value;
 }
 
 }  // namespace
@@ -220,7 +235,7 @@ void SetCellString(Cell& cell, const TFieldDef& def, const AnsiString& value) {
       cell.null = false;
       return;
     case Storage::Integer:
-      SetCellInteger(cell, def, StrToInt(value));
+      SetCellInteger(cell, def, TextToInteger(value));
       return;
     case Storage::Float:
       SetCellFloat(cell, def, StrToFloat(value));
