@@ -43,16 +43,21 @@ class DaySalesTest : public ClosingTest {
                    {"ACRESCIMO", 0.0}});
   }
 
+  // The record of a plain coupon opening: no consumer, no TEF.
+  static Variant Opening() {
+    return Record({{"ESQUEMACOR", "007"},
+                   {"INTTEFERRO", 0},
+                   {"INCLUICPF", ""},
+                   {"INCLUINOME", ""},
+                   {"INCLUIENDERECO", ""},
+                   {"CUPNR", ""},
+                   {"CONTCUPOM", ""},
+                   {"IDUTILTEF", "N"},
+                   {"UTILTEF", false}});
+  }
+
   void OpenCoupon() {
-    Variant opening = Record({{"ESQUEMACOR", "007"},
-                              {"INTTEFERRO", 0},
-                              {"INCLUICPF", ""},
-                              {"INCLUINOME", ""},
-                              {"INCLUIENDERECO", ""},
-                              {"CUPNR", ""},
-                              {"CONTCUPOM", ""},
-                              {"IDUTILTEF", "N"},
-                              {"UTILTEF", false}});
+    Variant opening = Opening();
     ASSERT_TRUE(AbreCupom(opening)) << SwedaRet();
   }
   void Sell(const Sold& s) {

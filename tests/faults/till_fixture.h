@@ -143,15 +143,7 @@ class TillTest : public DaySalesTest {
     };
   }
   bool OpenCouponCall() {
-    Variant opening = Record({{"ESQUEMACOR", "007"},
-                              {"INTTEFERRO", 0},
-                              {"INCLUICPF", ""},
-                              {"INCLUINOME", ""},
-                              {"INCLUIENDERECO", ""},
-                              {"CUPNR", ""},
-                              {"CONTCUPOM", ""},
-                              {"IDUTILTEF", "N"},
-                              {"UTILTEF", false}});
+    Variant opening = Opening();
     return AbreCupom(opening);
   }
   bool Item(const Sold& s) {
