@@ -10,18 +10,16 @@
 namespace mdx {
 namespace {
 
-constexpr int64_t kMsPerDay = 86400000;
-
 const char* const kShortMonthNames[12] = {"jan", "fev", "mar", "abr", "mai", "jun",
                                           "jul", "ago", "set", "out", "nov", "dez"};
 const char* const kLongMonthNames[12] = {"janeiro", "fevereiro", "mar\xE7o",  "abril",
                                          "maio",    "junho",     "julho",     "agosto",
                                          "setembro", "outubro",  "novembro",  "dezembro"};
 // Indexed by DayOfWeek - 1 (Sunday first).
-const char* const kShortDayNames[7] = {"dom", "seg", "ter", "qua", "qui", "sex", "s\xE1" "b"};
-const char* const kLongDayNames[7] = {"domingo",      "segunda-feira", "ter\xE7" "a-feira",
+const char* const kShortDayNames[7] = {"dom", "seg", "ter", "qua", "qui", "sex", ("s\xE1" "b")};
+const char* const kLongDayNames[7] = {"domingo",      "segunda-feira", ("ter\xE7" "a-feira"),
                                       "quarta-feira", "quinta-feira",  "sexta-feira",
-                                      "s\xE1" "bado"};
+                                      ("s\xE1" "bado")};
 
 char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
