@@ -26,6 +26,7 @@ class FieldAccess : public ::testing::Test {
     ds.FieldDefs().Add("DA", ftDate);
     ds.FieldDefs().Add("DT", ftDateTime);
     ds.FieldDefs().Add("WI", ftWideString, 3);
+    ds.FieldDefs().Add("LI", ftLargeint);
     ds.CreateDataSet();
     ds.Append();
   }
@@ -78,6 +79,24 @@ TEST_F(FieldAccess, RoundingAndRanges) {
             "cdsF: 40000 is not a valid value for field 'SI'. The allowed range is -32768 to 32767");
   F("FL").SetAsFloat(3e10);
   EXPECT_NE(DatabaseErrorOf([&] { (void)F("FL").AsInteger(); }).find("out of the range"), std::string::npos);
+}
+
+// A 64-bit field keeps every digit of a number given as text, past the 53
+// bits a double holds, and the 32-bit fields still refuse what they cannot hold.
+TEST_F(FieldAccess, WholeNumbersAsTextKeepEveryDigit) {
+  for (const char* text : {"9007199254740993", "-9007199254740993", "9223372036854775807",
+                           "-9223372036854775808", "3276700229369", "+42"}) {
+    F("LI").SetAsString(text);
+    const std::string expected = text[0] == '+' ? std::string(text + 1) : std::string(text);
+    EXPECT_EQ(F("LI").AsString(), expected) << text;
+  }
+  EXPECT_THROW(F("LI").SetAsString("9223372036854775808"), EConvertError);
+  EXPECT_EQ(F("LI").AsString(), "42");  // a refused value changes nothing
+  EXPECT_EQ(DatabaseErrorOf([&] { F("SI").SetAsString("40000"); }),
+            "cdsF: 40000 is not a valid value for field 'SI'. The allowed range is -32768 to 32767");
+  EXPECT_EQ(DatabaseErrorOf([&] { F("QT").SetAsString("2147483648"); }),
+            "cdsF: 2147483648 is not a valid value for field 'QT'. The allowed range is -2147483648 to "
+            "2147483647");
 }
 
 TEST_F(FieldAccess, BooleansAsThePlatformReadsThem) {

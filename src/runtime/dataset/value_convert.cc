@@ -53,6 +53,20 @@ void StoreInteger(Cell& cell, const TFieldDef& def, double value) {
   cell.null = false;
 }
 
+// A whole number into an integer cell, checked against the field's range
+// without passing through a double, so a Largeint keeps all 64 bits.
+void StoreInteger(Cell& cell, const TFieldDef& def, int64_t value) {
+  double low, high;
+  IntegerRange(def.DataType, low, high);
+  const bool wide = !(def.DataType == ftSmallint || def.DataType == ftWord || def.DataType == ftInteger);
+  if (!wide && (value < static_cast<int64_t>(low) || value > static_cast<int64_t>(high)))
+    throw EDatabaseError(IntToStr(value) + " is not a valid value for field " + Quoted(def.Name) +
+                         ". The allowed range is " + NumberText(low) + " to " + NumberText(high));
+  cell.Clear();
+  cell.integer = value;
+  cell.null = false;
+}
+
 // A whole number given as text, in the range of the widest integer field
 // (StrToInt stops at 32 bits, too narrow for a Largeint field).
 int64_t TextToInteger(const AnsiString& text) {
@@ -293,7 +307,7 @@ void SetCellInteger(Cell& cell, const TFieldDef& def, int64_t value) {
       SetCellString(cell, def, IntToStr(value));
       return;
     case Storage::Integer:
-      StoreInteger(cell, def, static_cast<double>(value));
+      StoreInteger(cell, def, value);
       return;
     case Storage::Float:
       SetCellFloat(cell, def, static_cast<double>(value));
