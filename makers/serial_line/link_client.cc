@@ -36,6 +36,11 @@ LinkClient::Outcome LinkClient::Transact(const LinkFrame& request, FrameKind a, 
     const size_t rejectedBefore = decoder_.Rejected();
     bool again = false;
     while (!again) {
+      // A line that never stops sending garbage still ends at the deadline.
+      if (Clock::now() >= deadline) {
+        ++stats_.timeouts;
+        break;
+      }
       std::string bytes;
       const ReadStatus status = port_.Read(bytes, deadline);
       if (status == ReadStatus::kHangUp || status == ReadStatus::kError) {

@@ -154,5 +154,27 @@ TEST(LinkExchangeTest, ResponderAnswersRepeatsFromMemory) {
   }
 }
 
+// A line that never stops sending bytes that are no frame: every read has
+// data, so only the deadline can end the wait.
+class BabblingLine final : public BytePort {
+ public:
+  bool Write(std::string_view, Clock::time_point) override { return true; }
+  ReadStatus Read(std::string& out, Clock::time_point) override {
+    out += "garbage without a start byte";
+    return ReadStatus::kData;
+  }
+  void DiscardInput() override {}
+};
+
+TEST(LinkExchangeTest, EndlessGarbageEndsAtTheDeadline) {
+  BabblingLine line;
+  LinkClient client(line, {5, 1});
+  const auto start = Clock::now();
+  EXPECT_EQ(client.Exchange("28"), std::nullopt);
+  // Two tries of 5 ms; the bound only catches a wait that never ends.
+  EXPECT_LT(Clock::now() - start, std::chrono::seconds(10));
+  EXPECT_EQ(client.Stats().sends, 2u);
+}
+
 }  // namespace
 }  // namespace mdx::serial_line
