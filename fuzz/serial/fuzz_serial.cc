@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "serial/reply_buffer.h"
+
 namespace {
 
 std::vector<uint8_t> g_input;
@@ -93,10 +95,7 @@ FUZZ_SERIAL_EXPORT int FUZZ_SERIAL_CALL EnviaComando(const char* frame, unsigned
         break;
     }
   }
-  if (text.size() > 255) text.resize(255);
-  reply[0] = static_cast<unsigned char>(text.size());
-  std::memcpy(reply + 1, text.data(), text.size());
-  if (text.size() < 255) reply[1 + text.size()] = 0;
+  mdx::serial::CopyReply(text, reply);
   return 1;
 }
 

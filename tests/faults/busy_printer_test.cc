@@ -15,11 +15,6 @@ namespace {
 using emulator::DocumentKind;
 using emulator::FaultKind;
 
-using ReadingFn = bool (*)(const AnsiString&, const AnsiString&, const AnsiString&,
-                           const AnsiString&);
-using GenericReportFn = bool (*)(const AnsiString&, const AnsiString&, const AnsiString&,
-                                 const AnsiString&, const AnsiString&, const AnsiString&);
-
 // A command is sent once, and resent at most this often while busy.
 constexpr size_t kMostSends = 31;
 

@@ -15,10 +15,6 @@ namespace {
 using emulator::DocumentKind;
 using emulator::FaultKind;
 
-using ReadingFn = bool (*)(const AnsiString&, const AnsiString&, const AnsiString&,
-                           const AnsiString&);
-using GenericReportFn = bool (*)(const AnsiString&, const AnsiString&, const AnsiString&,
-                                 const AnsiString&, const AnsiString&, const AnsiString&);
 using MovementFn = bool (*)(const AnsiString&, const AnsiString&, double);
 using OpenReportFn = bool (*)(const AnsiString&, const AnsiString&, const AnsiString&,
                               const AnsiString&, const AnsiString&);

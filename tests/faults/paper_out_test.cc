@@ -12,8 +12,6 @@ namespace {
 using emulator::DocumentKind;
 using emulator::PaperLevel;
 
-using GenericReportFn = bool (*)(const AnsiString&, const AnsiString&, const AnsiString&,
-                                 const AnsiString&, const AnsiString&, const AnsiString&);
 using CloseReportFn = bool (*)(const AnsiString&, bool, bool);
 
 const AnsiString kPaperText = "Impressora com pouco papel ou sem papel.";

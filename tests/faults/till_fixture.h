@@ -67,6 +67,12 @@ class FrameTrigger {
 using PrinterFn = emulator::VirtualPrinter* (*)();
 using OpenPortFn = bool (*)(const Variant&);
 using CancelCouponFn = bool (*)(const Variant*, int, OleVariant&);
+// Leitura_X_Imp and the readings with the same shape.
+using ReadingFn = bool (*)(const AnsiString&, const AnsiString&, const AnsiString&,
+                           const AnsiString&);
+// Relatorio_Generico.
+using GenericReportFn = bool (*)(const AnsiString&, const AnsiString&, const AnsiString&,
+                                 const AnsiString&, const AnsiString&, const AnsiString&);
 
 // One call of the host: its name and the call, true when it succeeded.
 // `firstFrameDecides`: its result is that of its first command only (what
