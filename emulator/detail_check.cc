@@ -57,8 +57,10 @@ AnsiString DetailProblem(const PrinterState& state) {
     if (!problem.empty()) return problem;
   }
   const int64_t start = state.detailTapeStart;
-  if (start < -1 || start > static_cast<int64_t>(state.tape.size())) {
-    return "detail tape start must be -1 to the tape's length";
+  if (state.tapeBase < 0 || state.detailBase < 0) return "tape and detail bases must be 0 or more";
+  const int64_t tapeEnd = state.tapeBase + static_cast<int64_t>(state.tape.size());
+  if (start < -1 || (start >= 0 && start < state.tapeBase) || start > tapeEnd) {
+    return "detail tape start must be -1 or a line of the tape held, up to its length";
   }
   if (start >= 0 && state.detail.empty()) return "detail tape start with no detail document";
   return "";

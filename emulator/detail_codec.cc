@@ -116,19 +116,29 @@ bool ReadLines(StateReader& reader, std::vector<AnsiString>& lines) {
 
 }  // namespace
 
+void EncodeDetailRecord(const DetailDocument& d, size_t position, std::string& text) {
+  text += "detail_document " + std::to_string(position) + " " + std::to_string(d.coo) + " " +
+          NameOf(d.kind) + " " + TimeText(d.issued) + " " + std::to_string(d.counter) + " " +
+          (d.cancelled ? "1" : "0") + " " + std::to_string(d.cancelledCoo) + "\n";
+  if (!(d.coupon == Coupon{})) EncodeCoupon(kCouponPrefix, d.coupon, text);
+  if (!(d.receipt == Receipt{})) EncodeReceipt(kReceiptPrefix, d.receipt, text);
+  text += "detail_lines " + std::to_string(d.lines.size()) + "\n";
+  for (const AnsiString& line : d.lines) text += "|" + EscapeText(line) + "\n";
+}
+
+bool DecodeDetailRecord(StateReader& reader, int& last, DetailDocument& d) {
+  std::string_view rest;
+  if (!reader.Entry("detail_document", kLargestRecordCount, last, rest)) return false;
+  if (!ReadHead(rest, d)) return reader.Fail("bad value of 'detail_document'");
+  return DecodeCoupon(reader, kCouponPrefix, d.coupon) &&
+         DecodeReceipt(reader, kReceiptPrefix, d.receipt) && ReadLines(reader, d.lines);
+}
+
 void EncodeDetail(const PrinterState& state, std::string& text) {
   text += "detail_tape_start " + std::to_string(state.detailTapeStart) + "\n";
   text += "detail_documents " + std::to_string(state.detail.size()) + "\n";
   size_t position = 0;
-  for (const DetailDocument& d : state.detail) {
-    text += "detail_document " + std::to_string(++position) + " " + std::to_string(d.coo) + " " +
-            NameOf(d.kind) + " " + TimeText(d.issued) + " " + std::to_string(d.counter) + " " +
-            (d.cancelled ? "1" : "0") + " " + std::to_string(d.cancelledCoo) + "\n";
-    if (!(d.coupon == Coupon{})) EncodeCoupon(kCouponPrefix, d.coupon, text);
-    if (!(d.receipt == Receipt{})) EncodeReceipt(kReceiptPrefix, d.receipt, text);
-    text += "detail_lines " + std::to_string(d.lines.size()) + "\n";
-    for (const AnsiString& line : d.lines) text += "|" + EscapeText(line) + "\n";
-  }
+  for (const DetailDocument& d : state.detail) EncodeDetailRecord(d, ++position, text);
 }
 
 bool DecodeDetail(StateReader& reader, PrinterState& state) {
@@ -141,15 +151,9 @@ bool DecodeDetail(StateReader& reader, PrinterState& state) {
   if (!reader.Int("detail_documents", 0, kLargestRecordCount, count)) return false;
   int last = 0;
   for (int i = 0; i < count; ++i) {
-    std::string_view rest;
     DetailDocument d;
-    if (!reader.Entry("detail_document", kLargestRecordCount, last, rest)) return false;
+    if (!DecodeDetailRecord(reader, last, d)) return false;
     if (last != i + 1) return reader.Fail("'detail_document' out of order");
-    if (!ReadHead(rest, d)) return reader.Fail("bad value of 'detail_document'");
-    if (!DecodeCoupon(reader, kCouponPrefix, d.coupon) ||
-        !DecodeReceipt(reader, kReceiptPrefix, d.receipt) || !ReadLines(reader, d.lines)) {
-      return false;
-    }
     state.detail.push_back(std::move(d));
   }
   return true;

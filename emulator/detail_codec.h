@@ -27,6 +27,11 @@
 
 namespace mdx::emulator {
 
+// One record's lines at `position` (from 1), appended to `text`; and read
+// back, its position following `last` (which becomes it).
+void EncodeDetailRecord(const DetailDocument& record, size_t position, std::string& text);
+bool DecodeDetailRecord(StateReader& reader, int& last, DetailDocument& record);
+
 // Appends the lines to `text`. The records' times must be whole
 // milliseconds from 30 December 1899 on (StateProblem sees to it).
 void EncodeDetail(const PrinterState& state, std::string& text);

@@ -28,7 +28,7 @@ DetailDocument& OpenDetailRecord(PrinterState& state, DetailKind kind, TDateTime
   record.issued = issued;
   record.counter = counter;
   state.detail.push_back(std::move(record));
-  state.detailTapeStart = static_cast<int64_t>(state.tape.size());
+  state.detailTapeStart = state.tapeBase + static_cast<int64_t>(state.tape.size());
   return state.detail.back();
 }
 
@@ -39,7 +39,8 @@ DetailDocument* CloseDetailRecord(PrinterState& state) {
   }
   DetailDocument& record = state.detail.back();
   const size_t width = static_cast<size_t>(state.tapeWidth > 0 ? state.tapeWidth : 0);
-  size_t at = static_cast<size_t>(state.detailTapeStart);
+  const int64_t first = state.detailTapeStart - state.tapeBase;
+  size_t at = first > 0 ? static_cast<size_t>(first) : 0;
   record.lines.clear();
   for (; at < state.tape.size(); ++at) record.lines.push_back(KeptLine(state.tape[at], width));
   switch (record.kind) {

@@ -15,6 +15,11 @@
 
 namespace mdx::emulator {
 
+// One "z_record" line at `position` (from 1), appended to `text`; and read
+// back, its position following `last` (which becomes it).
+void EncodeZRecord(const ZRecord& record, size_t position, std::string& text);
+bool DecodeZRecord(StateReader& reader, int& last, ZRecord& record);
+
 // Appends the lines to `text`.
 void EncodeFiscalMemory(const PrinterState& state, std::string& text);
 

@@ -99,11 +99,15 @@ struct PrinterState {
   DayTotals day;
   // The Z reductions, oldest first.
   FiscalMemory fiscalMemory;
-  // Every document issued, oldest first (the detail-tape memory).
+  // Every document issued, oldest first (the detail-tape memory), from
+  // record detailBase on: a printer with a state file keeps the older records
+  // on disk only (VirtualPrinter::State() reads them back; detailBase is 0).
   DetailMemory detail;
+  int64_t detailBase = 0;
   // While the document of the last detail record is still open: the tape
-  // index of its opening rule, where its lines start (they are copied into
-  // the record when it ends); -1 when no record is open.
+  // line (counted from the tape's very first line, tapeBase included) of its
+  // opening rule, where its lines start (they are copied into the record
+  // when it ends); -1 when no record is open.
   int64_t detailTapeStart = -1;
   TaxRateTable taxRates = FreshTaxRates();
   PaymentTable paymentMethods = FreshPaymentMethods();
@@ -113,8 +117,10 @@ struct PrinterState {
   bool summerTime = false;
   int tapeWidth = kWideTape;  // kNarrowTape or kWideTape
   // What the printer printed, one entry per printed line, trailing blanks
-  // removed, Windows-1252 bytes, never longer than tapeWidth.
+  // removed, Windows-1252 bytes, never longer than tapeWidth; from line
+  // tapeBase on (the older lines are on disk only, as with detailBase).
   std::vector<AnsiString> tape;
+  int64_t tapeBase = 0;
 
   bool operator==(const PrinterState&) const = default;
 };

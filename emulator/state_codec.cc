@@ -20,11 +20,12 @@ constexpr char kHeaderStart[] = "MDX virtual printer state ";
 // open coupon, the last closed coupon and the open receipt; version 4 the
 // cancelled items and the last closed receipt; version 5 the fiscal memory;
 // version 6 the drawer and the cheque's format, alterations and print;
-// version 7 the detail-tape memory.
-constexpr int kVersion = 7;
+// version 7 the detail-tape memory; version 8 the journal beside the file.
+constexpr int kVersion = 8;
 constexpr char kChecksumName[] = "checksum ";
 constexpr int kLargestCounter = 999999;
 constexpr int64_t kLongestTape = 10000000;
+constexpr int64_t kLongestJournal = int64_t{1} << 50;
 // About a hundred years either way.
 constexpr int64_t kLongestOffsetMs = int64_t{36600} * 86400000;
 
@@ -92,17 +93,18 @@ class Decoder {
  public:
   explicit Decoder(std::string_view body) : r_(body) {}
 
-  bool Header() {
+  bool Header(int& version) {
     std::string_view line;
     if (!r_.Next(line)) return r_.Fail("the file is empty");
     const std::string_view start = kHeaderStart;
-    int64_t version = 0;
+    int64_t number = 0;
     if (line.substr(0, start.size()) != start ||
-        !ParseNumber(line.substr(start.size()), 1, 1000000, version)) {
+        !ParseNumber(line.substr(start.size()), 1, 1000000, number)) {
       return r_.Fail("not a virtual printer state file");
     }
-    if (version > kVersion) return r_.Fail("written by a newer virtual printer (state " +
-                                            std::to_string(version) + ")");
+    if (number > kVersion) return r_.Fail("written by a newer virtual printer (state " +
+                                           std::to_string(number) + ")");
+    version = static_cast<int>(number);
     return true;
   }
 
@@ -165,7 +167,18 @@ class Decoder {
            Accumulators("payment_totals", "payment_total", d.payments) &&
            Accumulators("totalizer_totals", "totalizer_total", d.totalizers) && TaxRates(s) &&
            PaymentMethods(s) && Totalizers(s) && DecodeSale(r_, s) &&
-           DecodeFiscalMemory(r_, s) && DecodeDevices(r_, s) && DecodeDetail(r_, s);
+           DecodeFiscalMemory(r_, s) && DecodeDevices(r_, s) && DecodeDetail(r_, s) &&
+           Base("tape_base", s.tapeBase) && Base("detail_base", s.detailBase);
+  }
+
+  bool Journal(StateFileFacts& facts) {
+    if (!r_.Has("journal_file")) return true;
+    std::string_view name;
+    if (!r_.Value("journal_file", name) || !UnescapeText(name, facts.journalFile) ||
+        facts.journalFile.empty()) {
+      return r_.Fail("bad value of 'journal_file'");
+    }
+    return r_.Number("journal_length", 0, kLongestJournal, facts.journalLength);
   }
 
   bool TapeLines(int width, std::vector<AnsiString>& tape) {
@@ -196,6 +209,9 @@ class Decoder {
     return !r_.Has(name) || r_.Int(name, low, high, value);
   }
   bool Flag(const char* name, bool& value) { return !r_.Has(name) || r_.Flag(name, value); }
+  bool Base(const char* name, int64_t& value) {
+    return !r_.Has(name) || r_.Number(name, 0, kLongestTape * 1000, value);
+  }
   bool Amount(const char* name, int64_t& value) {
     return !r_.Has(name) || r_.Number(name, 0, kLargestGrandTotal, value);
   }
@@ -311,7 +327,7 @@ class Decoder {
 
 }  // namespace
 
-std::string EncodeState(const PrinterState& s) {
+std::string EncodeState(const PrinterState& s, const StateFileFacts* journal) {
   StateWriter w;
   w.Line(kHeaderStart + std::to_string(kVersion));
   w.Put("day_open", s.dayOpen ? 1 : 0);
@@ -361,9 +377,15 @@ std::string EncodeState(const PrinterState& s) {
   PutEntries(w, "totalizers", "totalizer", s.totalizers,
              [](const Totalizer& t) { return EscapeText(t.marker + t.name); });
   EncodeSale(s, w.Text());
-  EncodeFiscalMemory(s, w.Text());
+  if (!journal) EncodeFiscalMemory(s, w.Text());
   EncodeDevices(s, w.Text());
   EncodeDetail(s, w.Text());
+  w.Put("tape_base", s.tapeBase);
+  w.Put("detail_base", s.detailBase);
+  if (journal) {
+    w.Put("journal_file", EscapeText(journal->journalFile));
+    w.Put("journal_length", journal->journalLength);
+  }
 
   w.Put("tape", static_cast<int64_t>(s.tape.size()));
   for (const AnsiString& line : s.tape) w.Line("|" + EscapeText(line));
@@ -372,7 +394,8 @@ std::string EncodeState(const PrinterState& s) {
   return text;
 }
 
-bool DecodeState(std::string_view text, PrinterState& state, AnsiString& error) {
+bool DecodeState(std::string_view text, PrinterState& state, AnsiString& error,
+                 StateFileFacts* facts) {
   if (text.empty()) {
     error = "the file is empty";
     return false;
@@ -390,7 +413,8 @@ bool DecodeState(std::string_view text, PrinterState& state, AnsiString& error) 
   Decoder d(text.substr(0, checksumAt));
   PrinterState s;
   int tapeWidth = 0;
-  if (!d.Header() || !d.FirstFields(s, tapeWidth)) {
+  StateFileFacts found;
+  if (!d.Header(found.version) || !d.FirstFields(s, tapeWidth)) {
     error = d.Error();
     return false;
   }
@@ -399,7 +423,7 @@ bool DecodeState(std::string_view text, PrinterState& state, AnsiString& error) 
     return false;
   }
   s.tapeWidth = tapeWidth;
-  if (!d.LaterFields(s) || !d.TapeLines(tapeWidth, s.tape) || !d.End()) {
+  if (!d.LaterFields(s) || !d.Journal(found) || !d.TapeLines(tapeWidth, s.tape) || !d.End()) {
     error = d.Error();
     return false;
   }
@@ -409,6 +433,7 @@ bool DecodeState(std::string_view text, PrinterState& state, AnsiString& error) 
     return false;
   }
   state = std::move(s);
+  if (facts) *facts = found;
   return true;
 }
 

@@ -1,9 +1,15 @@
 #include "emulator/state_store.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
+#include "emulator/detail_codec.h"
+#include "emulator/fiscal_memory_codec.h"
+#include "emulator/journal_reader.h"
 #include "emulator/state_codec.h"
+#include "emulator/state_lines.h"
 #include "mdx00200/exceptions.h"
 #include "mdx00200/platform.h"
 
@@ -12,6 +18,9 @@ namespace mdx::emulator {
 namespace {
 
 constexpr char kPrefix[] = "virtual printer: state file '";
+constexpr int64_t kMarkSpacing = 64 * 1024;
+// Tape lines per record when a whole tape is written at once.
+constexpr size_t kLinesPerRecord = 4096;
 
 // Keeps the damaged bytes in path + ".damaged" and removes the file, so the
 // fresh printer's first save does not destroy them. A copy and a removal,
@@ -30,8 +39,8 @@ LoadResult Damaged(const AnsiString& path, const AnsiString& reason, const std::
     }
   }
   return {LoadOutcome::kDamaged,
-          kPrefix + path + "' is damaged (" + reason + "); it was " + what +
-              "; starting a fresh printer"};
+          {kPrefix + path + "' is damaged (" + reason + "); it was " + what +
+           "; starting a fresh printer"}};
 }
 
 // Something that is not a file (a folder, most likely) where the state file
@@ -42,42 +51,437 @@ LoadResult NotAFile(const AnsiString& path) {
   std::filesystem::rename(std::filesystem::path(path), std::filesystem::path(aside), error);
   const AnsiString what = error ? "could not be moved aside (" + AnsiString(error.message()) + ")"
                                 : "moved to '" + aside + "'";
-  return {LoadOutcome::kDamaged, kPrefix + path + "' is damaged (not a file); it was " + what +
-                                     "; starting a fresh printer"};
+  return {LoadOutcome::kDamaged, {kPrefix + path + "' is damaged (not a file); it was " + what +
+                                  "; starting a fresh printer"}};
+}
+
+AnsiString Beside(const AnsiString& path, const AnsiString& name) {
+  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  return (folder / std::filesystem::path(name)).string();
+}
+
+AnsiString FileName(const AnsiString& path) {
+  return std::filesystem::path(path).filename().string();
+}
+
+bool Exists(const AnsiString& path) {
+  std::error_code error;
+  return std::filesystem::exists(std::filesystem::path(path), error);
+}
+
+// A journal name beside the state file that no file holds yet.
+AnsiString FreshJournalName(const AnsiString& path) {
+  const AnsiString base = FileName(path) + ".journal.";
+  for (int n = 1;; ++n) {
+    const AnsiString name = base + std::to_string(n);
+    if (!Exists(Beside(path, name))) return name;
+  }
+}
+
+// The first tape line of a tape record and how many it holds.
+bool TapeSpan(const std::string& payload, int64_t& from, int64_t& count) {
+  const size_t end = payload.find('\n');
+  StateReader reader(std::string_view(payload).substr(0, end == std::string::npos ? 0 : end + 1));
+  if (end == std::string::npos || !reader.Number("tape_from", 0, int64_t{1} << 50, from)) {
+    return false;
+  }
+  count = static_cast<int64_t>(std::count(payload.begin() + static_cast<long>(end) + 1,
+                                          payload.end(), '\n'));
+  return true;
+}
+
+// The tape lines of a tape record, from its first.
+bool TapeRecordLines(const std::string& payload, std::vector<AnsiString>& lines) {
+  StateReader reader(payload);
+  int64_t from = 0;
+  if (!reader.Number("tape_from", 0, int64_t{1} << 50, from)) return false;
+  std::string_view line;
+  while (reader.Next(line)) {
+    AnsiString printed;
+    if (line.empty() || line[0] != '|' || !UnescapeText(line.substr(1), printed)) return false;
+    lines.push_back(std::move(printed));
+  }
+  return true;
+}
+
+// The position (from 1) and contents of a detail record.
+bool DetailRecord(const std::string& payload, int& position, DetailDocument& record) {
+  StateReader reader(payload);
+  position = 0;
+  return DecodeDetailRecord(reader, position, record) && reader.End();
+}
+
+bool ZRecordOf(const std::string& payload, int& position, ZRecord& record) {
+  StateReader reader(payload);
+  position = 0;
+  return DecodeZRecord(reader, position, record) && reader.End();
+}
+
+struct FileCloser {
+  void operator()(std::FILE* file) const {
+    if (file) std::fclose(file);
+  }
+};
+using ReadFile = std::unique_ptr<std::FILE, FileCloser>;
+
+int64_t RecordSize(const JournalEntry& entry) {
+  return static_cast<int64_t>(kJournalHeaderSize + entry.payload.size());
+}
+
+int64_t FileSize(const AnsiString& path) {
+  std::error_code error;
+  const auto size = std::filesystem::file_size(std::filesystem::path(path), error);
+  return error ? -1 : static_cast<int64_t>(size);
 }
 
 }  // namespace
 
-LoadResult LoadStateFile(const AnsiString& path, PrinterState& state) {
-  if (!platform::FileExists(path)) {
+AnsiString StateStore::JournalPath() const {
+  return journalName_.empty() ? AnsiString() : Beside(path_, journalName_);
+}
+
+LoadResult StateStore::Load(PrinterState& state, LoadMode mode) {
+  if (!platform::FileExists(path_)) {
     std::error_code probe;
-    if (std::filesystem::exists(std::filesystem::path(path), probe)) return NotAFile(path);
+    if (std::filesystem::exists(std::filesystem::path(path_), probe)) return NotAFile(path_);
     return {LoadOutcome::kMissing,
-            kPrefix + path + "' not found; starting a fresh printer (saved at its first change)"};
+            {kPrefix + path_ + "' not found; starting a fresh printer (saved at its first change)"}};
   }
   std::string text;
   try {
-    text = platform::ReadFile(path);
+    text = platform::ReadFile(path_);
   } catch (const Exception& e) {
-    return Damaged(path, e.Message(), nullptr);
+    return Damaged(path_, e.Message(), nullptr);
   }
   PrinterState loaded;
   AnsiString error;
-  if (!DecodeState(text, loaded, error)) return Damaged(path, error, &text);
+  StateFileFacts facts;
+  if (!DecodeState(text, loaded, error, &facts)) return Damaged(path_, error, &text);
+  LoadResult result{LoadOutcome::kLoaded, {}};
+  if (facts.journalFile.empty()) {
+    // The whole history in one file, as written before the journal.
+    if (mode == LoadMode::kForWriting) Convert(loaded, facts.version, result);
+    state = std::move(loaded);
+    return result;
+  }
+  journalName_ = facts.journalFile;
+  committed_ = facts.journalLength;
+  Scan(loaded, result);
   state = std::move(loaded);
-  return {LoadOutcome::kLoaded, ""};
+  return result;
 }
 
-bool SaveStateFile(const AnsiString& path, const PrinterState& state, AnsiString& error) {
+bool StateStore::Convert(PrinterState& state, int version, LoadResult& result) {
+  const AnsiString kept = path_ + ".v" + std::to_string(version);
+  AnsiString error;
   try {
-    platform::WriteFileAtomically(path, EncodeState(state));
-    return true;
+    platform::WriteFileAtomically(kept, platform::ReadFile(path_));
   } catch (const Exception& e) {
     error = e.Message();
-  } catch (const std::exception& e) {
-    error = e.what();
   }
+  if (error.empty() && Replace(state, error)) {
+    result.messages.push_back(kPrefix + path_ + "' was of version " + std::to_string(version) +
+                              "; converted to a state file and its journal '" + JournalPath() +
+                              "'; the old file is kept as '" + kept + "'");
+    return true;
+  }
+  result.messages.push_back(kPrefix + path_ + "' of version " + std::to_string(version) +
+                            " could not be converted (" + error +
+                            "); it stays as it was and the printer keeps its state in memory "
+                            "until it can save");
   return false;
+}
+
+bool StateStore::Scan(PrinterState& state, LoadResult& result) {
+  const AnsiString journal = JournalPath();
+  tapeLines_ = detailRecords_ = 0;
+  zRecords_ = 0;
+  marks_.clear();
+  state.fiscalMemory.clear();
+  int64_t damagedBytes = 0;
+  AnsiString firstDamage;
+  const auto damage = [&](int64_t offset, int64_t bytes, const AnsiString& why) {
+    if (damagedBytes == 0) firstDamage = why + " at byte " + std::to_string(offset);
+    damagedBytes += bytes;
+  };
+  const int64_t size = FileSize(journal);
+  ReadFile file(size >= 0 ? std::fopen(journal.c_str(), "rb") : nullptr);
+  if (!file) {
+    if (committed_ > 0) damage(0, committed_, "the journal is missing");
+  } else {
+    const int64_t end = std::min(size, committed_);
+    if (size < committed_) damage(size, committed_ - size, "the journal ends early");
+    JournalReader reader(file.get(), 0, end, damage);
+    JournalEntry entry;
+    int64_t lastMark = -kMarkSpacing;
+    while (reader.Next(entry)) {
+      if (entry.offset - lastMark >= kMarkSpacing) {
+        marks_.push_back({entry.offset, tapeLines_, detailRecords_});
+        lastMark = entry.offset;
+      }
+      int position = 0;
+      switch (entry.type) {
+        case JournalType::kTape: {
+          int64_t from = 0, count = 0;
+          if (!TapeSpan(entry.payload, from, count)) {
+            damage(entry.offset, RecordSize(entry), "a tape record that cannot be read");
+            break;
+          }
+          tapeLines_ = std::max(tapeLines_, from + count);
+          break;
+        }
+        case JournalType::kDetail: {
+          // Only the head line is needed here: the position.
+          const size_t cut = entry.payload.find('\n');
+          StateReader head(std::string_view(entry.payload).substr(0, cut + 1));
+          std::string_view rest;
+          if (!head.Entry("detail_document", 1 << 30, position, rest)) {
+            damage(entry.offset, RecordSize(entry), "a detail record that cannot be read");
+            break;
+          }
+          detailRecords_ = std::max<int64_t>(detailRecords_, position);
+          break;
+        }
+        case JournalType::kZ: {
+          ZRecord record;
+          if (!ZRecordOf(entry.payload, position, record)) {
+            damage(entry.offset, RecordSize(entry), "a Z record that cannot be read");
+            break;
+          }
+          state.fiscalMemory.push_back(record);
+          break;
+        }
+      }
+    }
+    if (size > committed_) {
+      result.messages.push_back(
+          kPrefix + path_ + "': the journal '" + journal + "' holds " +
+          std::to_string(size - committed_) +
+          " bytes after its last answered command (a command cut short when the printer "
+          "stopped); they are dropped");
+    }
+  }
+  zRecords_ = state.fiscalMemory.size();
+  if (damagedBytes > 0) {
+    AnsiString kept = "it could not be copied aside";
+    try {
+      if (file) {
+        platform::WriteFileAtomically(journal + ".damaged", platform::ReadFile(journal));
+        kept = "a copy is kept as '" + journal + ".damaged'";
+      }
+    } catch (const Exception& e) {
+      kept += " (" + e.Message() + ")";
+    }
+    result.messages.push_back(kPrefix + path_ + "': the journal '" + journal + "' is damaged (" +
+                              firstDamage + "); " + std::to_string(damagedBytes) +
+                              " bytes are set aside and " + kept +
+                              "; the printer goes on with the rest");
+  }
+  // What the journal lacks (damage) but memory holds is written again at
+  // the next commit; what neither holds is lost, as reported.
+  const int64_t tapeEnd = state.tapeBase + static_cast<int64_t>(state.tape.size());
+  tapeLines_ = std::clamp(tapeLines_, state.tapeBase, tapeEnd);
+  const int64_t detailEnd = state.detailBase + static_cast<int64_t>(state.detail.size());
+  detailRecords_ = std::clamp(detailRecords_, state.detailBase, detailEnd);
+  reopen_ = true;
+  return damagedBytes == 0;
+}
+
+bool StateStore::Append(JournalType type, const std::string& payload, AnsiString& error) {
+  const int64_t offset = journal_.Length();
+  if (marks_.empty() || offset - marks_.back().offset >= kMarkSpacing) {
+    marks_.push_back({offset, tapeLines_, detailRecords_});
+  }
+  return journal_.Append(JournalRecord(type, payload), error);
+}
+
+bool StateStore::Commit(PrinterState& state, AnsiString& error) {
+  const int64_t oldTape = tapeLines_, oldDetail = detailRecords_;
+  const size_t oldZ = zRecords_, oldMarks = marks_.size();
+  const auto fail = [&]() {
+    tapeLines_ = oldTape;
+    detailRecords_ = oldDetail;
+    zRecords_ = oldZ;
+    marks_.resize(oldMarks);
+    reopen_ = true;
+    return false;
+  };
+  if (journalName_.empty()) journalName_ = FreshJournalName(path_);
+  if (reopen_ && !journal_.Open(JournalPath(), committed_, error)) return fail();
+  reopen_ = false;
+
+  const int64_t tapeEnd = state.tapeBase + static_cast<int64_t>(state.tape.size());
+  if (tapeLines_ < state.tapeBase) tapeLines_ = state.tapeBase;
+  while (tapeLines_ < tapeEnd) {
+    const int64_t count = std::min<int64_t>(tapeEnd - tapeLines_, kLinesPerRecord);
+    std::string payload = "tape_from " + std::to_string(tapeLines_) + "\n";
+    for (int64_t k = 0; k < count; ++k) {
+      payload += "|" + EscapeText(state.tape[static_cast<size_t>(tapeLines_ - state.tapeBase + k)]);
+      payload += '\n';
+    }
+    if (!Append(JournalType::kTape, payload, error)) return fail();
+    tapeLines_ += count;
+  }
+  // The last record stays out: it may still be open, or cancelled by "05".
+  const int64_t detailEnd = state.detailBase + static_cast<int64_t>(state.detail.size()) - 1;
+  if (detailRecords_ < state.detailBase) detailRecords_ = state.detailBase;
+  while (detailRecords_ < detailEnd) {
+    std::string payload;
+    EncodeDetailRecord(state.detail[static_cast<size_t>(detailRecords_ - state.detailBase)],
+                       static_cast<size_t>(detailRecords_ + 1), payload);
+    if (!Append(JournalType::kDetail, payload, error)) return fail();
+    ++detailRecords_;
+  }
+  while (zRecords_ < state.fiscalMemory.size()) {
+    std::string payload;
+    EncodeZRecord(state.fiscalMemory[zRecords_], zRecords_ + 1, payload);
+    if (!Append(JournalType::kZ, payload, error)) return fail();
+    ++zRecords_;
+  }
+  if (!journal_.Sync(error)) return fail();
+
+  // The snapshot: the state without what the journal holds for it. The
+  // history is moved out of the way while the small part is copied.
+  const int64_t keepTape = state.detailTapeStart >= 0 ? state.detailTapeStart : tapeEnd;
+  PrinterState snapshot;
+  {
+    std::vector<AnsiString> tape = std::move(state.tape);
+    DetailMemory detail = std::move(state.detail);
+    FiscalMemory fiscal = std::move(state.fiscalMemory);
+    state.tape.clear();
+    state.detail.clear();
+    state.fiscalMemory.clear();
+    snapshot = state;
+    state.tape = std::move(tape);
+    state.detail = std::move(detail);
+    state.fiscalMemory = std::move(fiscal);
+  }
+  snapshot.tapeBase = keepTape;
+  snapshot.tape.assign(state.tape.begin() + (keepTape - state.tapeBase), state.tape.end());
+  snapshot.detailBase = detailRecords_;
+  snapshot.detail.assign(state.detail.begin() + (detailRecords_ - state.detailBase),
+                         state.detail.end());
+  const StateFileFacts facts{8, journalName_, journal_.Length()};
+  try {
+    platform::WriteFileAtomically(path_, EncodeState(snapshot, &facts));
+  } catch (const Exception& e) {
+    error = e.Message();
+    return fail();
+  }
+  if (!SyncFolderOf(path_)) {
+    error = "cannot write the folder of '" + path_ + "' to the disk";
+    return fail();
+  }
+  committed_ = journal_.Length();
+  state.tape.erase(state.tape.begin(), state.tape.begin() + (keepTape - state.tapeBase));
+  state.tapeBase = keepTape;
+  state.detail.erase(state.detail.begin(),
+                     state.detail.begin() + (detailRecords_ - state.detailBase));
+  state.detailBase = detailRecords_;
+  return true;
+}
+
+bool StateStore::Replace(PrinterState& state, AnsiString& error) {
+  if (state.tapeBase != 0 || state.detailBase != 0) {
+    error = "a state without its whole tape and detail memory cannot replace the printer's";
+    return false;
+  }
+  const AnsiString oldJournal = JournalPath();
+  const AnsiString oldName = journalName_;
+  const int64_t oldCommitted = committed_, oldTape = tapeLines_, oldDetail = detailRecords_;
+  const size_t oldZ = zRecords_;
+  std::vector<Mark> oldMarks = std::move(marks_);
+  journal_.Close();
+  journalName_ = FreshJournalName(path_);
+  committed_ = tapeLines_ = detailRecords_ = 0;
+  zRecords_ = 0;
+  marks_.clear();
+  reopen_ = true;
+  if (!Commit(state, error)) {
+    journal_.Close();
+    platform::RemoveFile(JournalPath());
+    journalName_ = oldName;
+    committed_ = oldCommitted;
+    tapeLines_ = oldTape;
+    detailRecords_ = oldDetail;
+    zRecords_ = oldZ;
+    marks_ = std::move(oldMarks);
+    reopen_ = true;
+    return false;
+  }
+  if (!oldJournal.empty()) platform::RemoveFile(oldJournal);
+  return true;
+}
+
+std::vector<StateStore::Mark>::const_iterator StateStore::MarkBefore(bool tape,
+                                                                     int64_t index) const {
+  auto after = std::upper_bound(marks_.begin(), marks_.end(), index,
+                                [tape](int64_t value, const Mark& mark) {
+                                  return value < (tape ? mark.tapeLines : mark.detailRecords);
+                                });
+  return after == marks_.begin() ? marks_.end() : after - 1;
+}
+
+std::vector<AnsiString> StateStore::TapeLines(int64_t first, int64_t end) const {
+  std::vector<AnsiString> lines;
+  end = std::min(end, tapeLines_);
+  const auto mark = MarkBefore(true, first);
+  if (first >= end || mark == marks_.end()) return lines;
+  ReadFile file(std::fopen(JournalPath().c_str(), "rb"));
+  JournalReader reader(file.get(), mark->offset, committed_,
+                       [](int64_t, int64_t, const AnsiString&) {});
+  JournalEntry entry;
+  std::vector<AnsiString> record;
+  while (reader.Next(entry)) {
+    if (entry.type != JournalType::kTape) continue;
+    int64_t from = 0, count = 0;
+    if (!TapeSpan(entry.payload, from, count)) continue;
+    if (from >= end) break;
+    if (from + count <= first) continue;
+    record.clear();
+    if (!TapeRecordLines(entry.payload, record)) continue;
+    for (int64_t k = std::max(first, from); k < std::min(end, from + count); ++k) {
+      lines.push_back(std::move(record[static_cast<size_t>(k - from)]));
+    }
+  }
+  return lines;
+}
+
+DetailMemory StateStore::DetailRecords(int64_t first, int64_t end) const {
+  DetailMemory records;
+  end = std::min(end, detailRecords_);
+  const auto mark = MarkBefore(false, first);
+  if (first >= end || mark == marks_.end()) return records;
+  ReadFile file(std::fopen(JournalPath().c_str(), "rb"));
+  JournalReader reader(file.get(), mark->offset, committed_,
+                       [](int64_t, int64_t, const AnsiString&) {});
+  JournalEntry entry;
+  while (reader.Next(entry)) {
+    if (entry.type != JournalType::kDetail) continue;
+    int position = 0;
+    DetailDocument record;
+    if (!DetailRecord(entry.payload, position, record)) continue;
+    if (position > end) break;
+    if (position > first) records.push_back(std::move(record));
+  }
+  return records;
+}
+
+void StateStore::ReadHistory(PrinterState& state) const {
+  if (state.tapeBase > 0) {
+    std::vector<AnsiString> tape = TapeLines(0, state.tapeBase);
+    tape.insert(tape.end(), std::make_move_iterator(state.tape.begin()),
+                std::make_move_iterator(state.tape.end()));
+    state.tape = std::move(tape);
+    state.tapeBase = 0;
+  }
+  if (state.detailBase > 0) {
+    DetailMemory detail = DetailRecords(0, state.detailBase);
+    detail.insert(detail.end(), std::make_move_iterator(state.detail.begin()),
+                  std::make_move_iterator(state.detail.end()));
+    state.detail = std::move(detail);
+    state.detailBase = 0;
+  }
 }
 
 }  // namespace mdx::emulator

@@ -1,7 +1,21 @@
-// The state file on disk: loading (a missing or damaged file is reported,
-// never fatal) and saving (temporary file beside it, then renamed over it).
+// The printer's state on disk: the state file, a small snapshot of what
+// changes (counters, totals, tables, the open document, the last detail
+// record, the open document's tape lines), and beside it the journal
+// (journal_format.h) where what only grows is appended: the paper tape, the
+// detail-tape memory, the fiscal memory. A command's cost on disk is an
+// append to the journal and a rewrite of the snapshot, whatever the history.
+//
+// Committing appends and syncs the journal, then replaces the snapshot
+// (temporary file, sync, rename, the folder synced): the snapshot's
+// "journal_length" is the commit point, so journal bytes after it belong to
+// a command that was never answered and are dropped when the printer opens.
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
+#include "emulator/journal_file.h"
+#include "emulator/journal_format.h"
 #include "emulator/printer_state.h"
 
 namespace mdx::emulator {
@@ -10,19 +24,83 @@ enum class LoadOutcome { kLoaded, kMissing, kDamaged };
 
 struct LoadResult {
   LoadOutcome outcome = LoadOutcome::kMissing;
-  // For kMissing and kDamaged: one line that names the file and says what the
-  // printer does about it.
-  AnsiString message;
+  // What the printer has to say about its files, one line each, each naming
+  // the file and what the printer did: missing, damaged and moved aside,
+  // converted from an earlier version, an unanswered command dropped.
+  std::vector<AnsiString> messages;
 };
 
-// Loads `path` into `state` (kLoaded). A missing file leaves `state` alone
-// (kMissing). A file that cannot be read or decoded leaves `state` alone and
-// is moved aside to path + ".damaged" so the next save does not destroy it
-// (kDamaged); so is a folder standing where the file should be. Never throws.
-LoadResult LoadStateFile(const AnsiString& path, PrinterState& state);
+// Whether loading may write: a printer loads for writing (it converts a file
+// of an earlier version); a tool that only looks at another process's
+// printer reads.
+enum class LoadMode { kForWriting, kReadOnly };
 
-// Writes the state to `path` atomically. Returns false with the reason in
-// `error` when it cannot. Never throws.
-bool SaveStateFile(const AnsiString& path, const PrinterState& state, AnsiString& error);
+class StateStore {
+ public:
+  explicit StateStore(AnsiString path) : path_(std::move(path)) {}
+  StateStore(const StateStore&) = delete;
+  StateStore& operator=(const StateStore&) = delete;
+
+  // Loads the state file and its journal into `state`: the snapshot, the
+  // whole fiscal memory, and tapeBase/detailBase saying how much of the
+  // tape and the detail memory stays on disk (kLoaded). A missing file
+  // leaves `state` alone (kMissing). A snapshot that cannot be read or
+  // decoded leaves `state` alone and is moved aside to path + ".damaged"
+  // (kDamaged); so is a folder standing where the file should be. Damaged
+  // journal records are reported and set aside (the journal is copied to
+  // "<journal>.damaged"), the rest loads. A file of version 7 or earlier
+  // is converted (kForWriting): the old file is kept as path + ".v<n>".
+  // Never throws.
+  LoadResult Load(PrinterState& state, LoadMode mode = LoadMode::kForWriting);
+
+  // Makes `state` durable: appends to the journal the tape lines, detail
+  // records (all but the last, which may still change) and Z records it
+  // does not hold yet, syncs, and replaces the snapshot. Then drops from
+  // `state` what is on disk only: the tape before the open document, the
+  // detail records before the last. False with the reason in `error`,
+  // `state` untouched. Never throws.
+  bool Commit(PrinterState& state, AnsiString& error);
+
+  // Replaces everything on disk with `state`, whose tape and detail memory
+  // must be whole (bases 0): a new journal, then the snapshot naming it,
+  // then the old journal removed. Trims `state` as Commit does.
+  bool Replace(PrinterState& state, AnsiString& error);
+
+  // Tape lines [first, end) and detail records [first, end) as the journal
+  // holds them (counted from the very first); fewer when the journal has
+  // fewer (damage set aside). Cost follows the range, not the history.
+  std::vector<AnsiString> TapeLines(int64_t first, int64_t end) const;
+  DetailMemory DetailRecords(int64_t first, int64_t end) const;
+  // The state with its whole tape and detail memory read back (bases 0).
+  void ReadHistory(PrinterState& state) const;
+
+  const AnsiString& Path() const { return path_; }
+  // The journal's path ("" before the first commit).
+  AnsiString JournalPath() const;
+
+ private:
+  // Where the journal holds so many tape lines and records before `offset`:
+  // one every kMarkSpacing bytes, so a reader starts near what it wants.
+  struct Mark {
+    int64_t offset = 0;
+    int64_t tapeLines = 0;
+    int64_t detailRecords = 0;
+  };
+
+  bool Scan(PrinterState& state, LoadResult& result);
+  bool Append(JournalType type, const std::string& payload, AnsiString& error);
+  std::vector<Mark>::const_iterator MarkBefore(bool tape, int64_t index) const;
+  bool Convert(PrinterState& state, int version, LoadResult& result);
+
+  AnsiString path_;
+  AnsiString journalName_;  // file name, in the state file's folder
+  JournalFile journal_;
+  bool reopen_ = true;  // open the journal at committed_ before appending
+  int64_t committed_ = 0;
+  int64_t tapeLines_ = 0;
+  int64_t detailRecords_ = 0;
+  size_t zRecords_ = 0;
+  std::vector<Mark> marks_;
+};
 
 }  // namespace mdx::emulator

@@ -1,6 +1,7 @@
 // The printer proper: frame in, faults, command, paper, state saved, reply out.
 #include "emulator/virtual_printer.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "emulator/command_table.h"
@@ -37,8 +38,9 @@ class Printer final : public VirtualPrinter {
     CheckTapeWidth(options.tapeWidth);
     state_.tapeWidth = options.tapeWidth;
     if (!stateFile_.empty()) {
-      const LoadResult loaded = LoadStateFile(stateFile_, state_);
-      if (loaded.outcome != LoadOutcome::kLoaded) warn_(loaded.message);
+      store_ = std::make_unique<StateStore>(stateFile_);
+      const LoadResult loaded = store_->Load(state_);
+      for (const AnsiString& message : loaded.messages) warn_(message);
     }
   }
 
@@ -50,13 +52,48 @@ class Printer final : public VirtualPrinter {
     return reply;
   }
 
-  PrinterState State() const override { return state_; }
+  PrinterState State() const override {
+    PrinterState whole = state_;
+    if (store_) store_->ReadHistory(whole);
+    return whole;
+  }
 
   void SetState(const PrinterState& state) override {
-    const AnsiString problem = StateProblem(state);
+    AnsiString problem = StateProblem(state);
+    if (problem.empty() && store_ && (state.tapeBase != 0 || state.detailBase != 0)) {
+      problem = "a state without its whole tape and detail memory (tapeBase, detailBase) "
+                "cannot be set";
+    }
     if (!problem.empty()) throw Exception("virtual printer: " + problem);
     state_ = state;
+    replacePending_ = store_ != nullptr;
     Save();
+  }
+
+  PrinterState RecentState() const override { return state_; }
+
+  std::vector<AnsiString> TapeLines(int64_t first, int64_t end) const override {
+    first = std::max<int64_t>(first, 0);
+    std::vector<AnsiString> lines;
+    if (store_ && first < state_.tapeBase) lines = store_->TapeLines(first, std::min(end, state_.tapeBase));
+    for (int64_t k = std::max(first, state_.tapeBase);
+         k < end && k - state_.tapeBase < static_cast<int64_t>(state_.tape.size()); ++k) {
+      lines.push_back(state_.tape[static_cast<size_t>(k - state_.tapeBase)]);
+    }
+    return lines;
+  }
+
+  DetailMemory DetailRecords(int64_t first, int64_t end) const override {
+    first = std::max<int64_t>(first, 0);
+    DetailMemory records;
+    if (store_ && first < state_.detailBase) {
+      records = store_->DetailRecords(first, std::min(end, state_.detailBase));
+    }
+    for (int64_t k = std::max(first, state_.detailBase);
+         k < end && k - state_.detailBase < static_cast<int64_t>(state_.detail.size()); ++k) {
+      records.push_back(state_.detail[static_cast<size_t>(k - state_.detailBase)]);
+    }
+    return records;
   }
 
   TDateTime ClockNow() const override { return clock_.Now(state_.clockOffsetMs); }
@@ -73,9 +110,12 @@ class Printer final : public VirtualPrinter {
   AnsiString StateFile() const override { return stateFile_; }
 
   bool Save() override {
-    if (stateFile_.empty()) return true;
+    if (!store_) return true;
     AnsiString error;
-    if (SaveStateFile(stateFile_, state_, error)) {
+    const bool saved =
+        replacePending_ ? store_->Replace(state_, error) : store_->Commit(state_, error);
+    if (saved) {
+      replacePending_ = false;
       saveFailing_ = false;
       return true;
     }
@@ -105,6 +145,9 @@ class Printer final : public VirtualPrinter {
   std::function<void(const AnsiString&)> warn_;
   PrinterState state_;
   FaultTable faults_;
+  std::unique_ptr<StateStore> store_;  // none when the state lives in memory only
+  // The state was replaced (SetState) and the journal is to be written anew.
+  bool replacePending_ = false;
   bool saveFailing_ = false;
 };
 

@@ -31,13 +31,18 @@ class VirtualPrinter {
   // Never throws for bad frames: they are refused with a status code.
   virtual std::optional<AnsiString> Exchange(const AnsiString& frame) = 0;
 
-  // A copy of the whole state, the paper tape included.
+  // A copy of the whole state, the paper tape and the detail memory
+  // included. A printer with a state file reads them back from its journal:
+  // the cost grows with the history (RecentState and the readers below do
+  // not).
   virtual PrinterState State() const = 0;
   // Replaces the whole state (tests and the console set up documents, paper,
-  // counters, totals and tables this way) and saves it. A state that
-  // StateProblem rejects (a tape width other than 40 or 48, an invalid table
-  // entry, an amount past its digits, ...) raises mdx::Exception naming the
-  // field and changes nothing.
+  // counters, totals and tables this way) and saves it, the journal written
+  // anew. A state that StateProblem rejects (a tape width other than 40 or
+  // 48, an invalid table entry, an amount past its digits, ...), or one
+  // without its whole tape and detail memory (RecentState's) on a printer
+  // with a state file, raises mdx::Exception naming the field and changes
+  // nothing.
   virtual void SetState(const PrinterState& state) = 0;
 
   // The printer's clock: the system clock plus the state's offset.
@@ -60,6 +65,17 @@ class VirtualPrinter {
   // that changed its state. Returns false (after reporting the reason through
   // the options' warning sink) when it cannot write; true in memory.
   virtual bool Save() = 0;
+
+  // The state as the printer holds it in memory: the fiscal memory whole,
+  // the tape from line tapeBase on (the open document's lines) and the
+  // detail memory from record detailBase on (the last record); the rest is
+  // on disk. Its cost does not grow with the history.
+  virtual PrinterState RecentState() const = 0;
+  // Tape lines [first, end) and detail records [first, end), counted from
+  // the very first (so RecentState's bases are where its own begin); fewer
+  // when the range runs past the end. The cost follows the range.
+  virtual std::vector<AnsiString> TapeLines(int64_t first, int64_t end) const = 0;
+  virtual DetailMemory DetailRecords(int64_t first, int64_t end) const = 0;
 };
 
 struct PrinterOptions {

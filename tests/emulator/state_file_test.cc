@@ -118,7 +118,10 @@ PrinterState EveryFieldSet() {
     d.lines = {AnsiString(40, '-')};
     s.detail.push_back(d);
   }
-  s.detailTapeStart = 5;  // the open receipt's lines start at the tape's end
+  // Lines and records before these are kept in a journal only.
+  s.tapeBase = 1000;
+  s.detailBase = 20;
+  s.detailTapeStart = 1005;  // the open receipt's lines start at the tape's end
   return s;
 }
 
@@ -177,7 +180,7 @@ TEST(StateCodecTest, DamageIsRecognised) {
   PrinterState badEcf = EveryFieldSet();
   badEcf.ecfNumber = 0;
   std::string newer = good.substr(0, good.rfind("checksum"));
-  newer.replace(newer.find("state 7"), 7, "state 8");
+  newer.replace(newer.find("state 8"), 7, "state 9");
   std::string backwards = good.substr(0, good.rfind("checksum"));
   backwards.replace(backwards.find("totalizer 1 "), 12, "totalizer 77 ");
   std::string itemOrder = good.substr(0, good.rfind("checksum"));
@@ -210,7 +213,9 @@ TEST(StateCodecTest, DamageIsRecognised) {
   PrinterState detailLine = EveryFieldSet();
   detailLine.detail[0].lines.push_back(AnsiString(41, 'x'));
   PrinterState detailStart = EveryFieldSet();
-  detailStart.detailTapeStart = 6;  // past the 5 tape lines
+  detailStart.detailTapeStart = 1006;  // past the 5 tape lines
+  PrinterState startBeforeBase = EveryFieldSet();
+  startBeforeBase.detailTapeStart = 999;  // a line kept in the journal only
   // Text edits of the first record's line "detail_document 1 40 coupon ...".
   const std::string body = good.substr(0, good.rfind("checksum"));
   const std::string head = "detail_document 1 40 coupon 20261205 235959999 999999 1 0";
@@ -263,6 +268,7 @@ TEST(StateCodecTest, DamageIsRecognised) {
       {"detail record's COO", EncodeState(detailCoo)},
       {"detail line too wide", EncodeState(detailLine)},
       {"detail tape start past the tape", EncodeState(detailStart)},
+      {"detail tape start before the lines held", EncodeState(startBeforeBase)},
       {"detail kind", detailEdit(" coupon ", " ticket ")},
       {"detail date", detailEdit(" 20261205 ", " 20261305 ")},
       {"detail hour", detailEdit(" 235959999 ", " 245959999 ")},
@@ -462,7 +468,9 @@ TEST_F(StateFileTest, FiscalMemorySurvivesARestart) {
 TEST_F(StateFileTest, FileOfTheFirstVersionLoadsWithAFreshPrintersTablesAndTotals) {
   platform::WriteFileAtomically(file_, WithChecksum(kVersionOneBody));
   printer = CreateVirtualPrinter(Options(file_));
-  EXPECT_TRUE(warnings.empty());
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_NE(warnings[0].find("was of version 1; converted"), std::string::npos) << warnings[0];
+  EXPECT_EQ(platform::ReadFile(file_ + ".v1"), WithChecksum(kVersionOneBody));
 
   PrinterState expected;
   expected.dayOpen = true;
@@ -475,9 +483,9 @@ TEST_F(StateFileTest, FileOfTheFirstVersionLoadsWithAFreshPrintersTablesAndTotal
   EXPECT_EQ(Field(Send("273"), 13, 9), "SW0000001");
   EXPECT_EQ(Field(Send("293"), 49, 7), "T011800");
 
-  // Saved again, it is a file of the current version with the same state.
+  // Converted, it is a file of the current version with the same state.
   ASSERT_TRUE(printer->Save());
-  EXPECT_EQ(platform::ReadFile(file_).substr(0, 28), "MDX virtual printer state 7\n");
+  EXPECT_EQ(platform::ReadFile(file_).substr(0, 28), "MDX virtual printer state 8\n");
   printer = CreateVirtualPrinter(Options(file_));
   EXPECT_EQ(printer->State(), expected);
 }
