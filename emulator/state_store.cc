@@ -467,20 +467,20 @@ DetailMemory StateStore::DetailRecords(int64_t first, int64_t end) const {
   return records;
 }
 
-void StateStore::ReadHistory(PrinterState& state) const {
-  if (state.tapeBase > 0) {
-    std::vector<AnsiString> tape = TapeLines(0, state.tapeBase);
+void StateStore::ReadHistory(PrinterState& state, int64_t tapeFrom, int64_t detailFrom) const {
+  if (tapeFrom < state.tapeBase) {
+    std::vector<AnsiString> tape = TapeLines(tapeFrom, state.tapeBase);
     tape.insert(tape.end(), std::make_move_iterator(state.tape.begin()),
                 std::make_move_iterator(state.tape.end()));
     state.tape = std::move(tape);
-    state.tapeBase = 0;
+    state.tapeBase = tapeFrom;
   }
-  if (state.detailBase > 0) {
-    DetailMemory detail = DetailRecords(0, state.detailBase);
+  if (detailFrom < state.detailBase) {
+    DetailMemory detail = DetailRecords(detailFrom, state.detailBase);
     detail.insert(detail.end(), std::make_move_iterator(state.detail.begin()),
                   std::make_move_iterator(state.detail.end()));
     state.detail = std::move(detail);
-    state.detailBase = 0;
+    state.detailBase = detailFrom;
   }
 }
 

@@ -71,8 +71,9 @@ class StateStore {
   // fewer (damage set aside). Cost follows the range, not the history.
   std::vector<AnsiString> TapeLines(int64_t first, int64_t end) const;
   DetailMemory DetailRecords(int64_t first, int64_t end) const;
-  // The state with its whole tape and detail memory read back (bases 0).
-  void ReadHistory(PrinterState& state) const;
+  // The state with its tape from line `tapeFrom` and its detail memory from
+  // record `detailFrom` read back (the bases become them; 0 for the whole).
+  void ReadHistory(PrinterState& state, int64_t tapeFrom = 0, int64_t detailFrom = 0) const;
 
   const AnsiString& Path() const { return path_; }
   // The journal's path ("" before the first commit).

@@ -27,6 +27,7 @@
 // Exit: 0 the script ran to its end; 1 an entry's "expect" was not met;
 // 2 the script is malformed (nothing was sent) or the package cannot load.
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -40,7 +41,7 @@
 #include "runner.h"
 #include "script.h"
 #include "summary.h"
-#include "emulator/state_codec.h"
+#include "emulator/state_store.h"
 #include "emulator/virtual_printer.h"
 #include "mdx00200/exceptions.h"
 #include "mdx00200/platform.h"
@@ -84,24 +85,33 @@ int List(platform::LibraryHandle package) {
   return missing ? kScriptError : 0;
 }
 
-// The state of a printer on a line, from the state file it keeps; a fresh
-// printer's when the file is missing or cannot be read.
-mdx::emulator::PrinterState LineState(const std::string& stateFile) {
+// The state of a printer on a line as its files hold it (RecentState's
+// part), read without writing; a fresh printer's when the file is missing
+// or cannot be read. `tapeFrom` and `detailFrom` (-1: none) read back the
+// tape and detail records from there on.
+mdx::emulator::PrinterState LineState(const std::string& stateFile, int64_t tapeFrom = -1,
+                                      int64_t detailFrom = -1) {
   mdx::emulator::PrinterState state;
-  std::string text;
-  try {
-    if (!platform::FileExists(stateFile)) return state;
-    text = platform::ReadFile(stateFile);
-  } catch (const mdx::Exception& e) {
-    std::fprintf(stderr, "mdxconsole: %s\n", e.Message().c_str());
-    return state;
-  }
-  mdx::AnsiString error;
-  if (!mdx::emulator::DecodeState(text, state, error)) {
-    std::fprintf(stderr, "mdxconsole: the printer's state file %s cannot be read: %s\n", stateFile.c_str(),
-                 error.c_str());
-    return mdx::emulator::PrinterState();
-  }
+  mdx::emulator::StateStore store(stateFile);
+  const mdx::emulator::LoadResult loaded = store.Load(state, mdx::emulator::LoadMode::kReadOnly);
+  for (const mdx::AnsiString& message : loaded.messages) std::fprintf(stderr, "mdxconsole: %s\n", message.c_str());
+  if (loaded.outcome != mdx::emulator::LoadOutcome::kLoaded) return mdx::emulator::PrinterState();
+  if (tapeFrom >= 0) store.ReadHistory(state, tapeFrom, detailFrom);
+  return state;
+}
+
+// The printer's state after the run: the tape and the detail records since
+// the baseline, read from the printer or its files (not the whole history).
+mdx::emulator::PrinterState RunState(mdx::emulator::VirtualPrinter* printer, const std::string& stateFile,
+                                     const Baseline& baseline) {
+  const auto tapeFrom = static_cast<int64_t>(baseline.tapeLines);
+  const auto detailFrom = static_cast<int64_t>(baseline.detailDocuments);
+  if (!printer) return LineState(stateFile, tapeFrom, detailFrom);
+  mdx::emulator::PrinterState state = printer->RecentState();
+  state.tape = printer->TapeLines(tapeFrom, INT64_MAX);
+  state.tapeBase = tapeFrom;
+  state.detail = printer->DetailRecords(detailFrom, INT64_MAX);
+  state.detailBase = detailFrom;
   return state;
 }
 
@@ -204,15 +214,14 @@ int main(int argc, char** argv) {
   mdx::HostServices* previous = mdx::InstallHostServices(&host);
 
   std::printf("mdxconsole: %s, work folder %s\n", script.path.c_str(), workFolder.c_str());
-  const Baseline baseline = TakeBaseline(printer ? printer->State() : LineState(stateFile), workFolder);
+  const Baseline baseline = TakeBaseline(printer ? printer->RecentState() : LineState(stateFile), workFolder);
   const RunOutcome outcome = RunScript(script, package, host, workFolder, stdout, ignored);
 
   // The package may have switched the printer off and on: ask again.
   printer = printerEntry();
-  const mdx::emulator::PrinterState state = printer ? printer->State() : LineState(stateFile);
+  const mdx::emulator::PrinterState state = RunState(printer, stateFile, baseline);
   std::printf("---- paper tape ----\n");
-  for (size_t i = baseline.tapeLines; i < state.tape.size(); ++i)
-    std::printf("%s\n", mdx::AnsiToUtf8(state.tape[i]).c_str());
+  for (const mdx::AnsiString& line : state.tape) std::printf("%s\n", mdx::AnsiToUtf8(line).c_str());
   std::printf("---- end of tape ----\n");
   std::printf("%s\n", SummaryLine(baseline, state, NewFiles(baseline, workFolder, ignored), outcome.errors).c_str());
   std::fflush(stdout);

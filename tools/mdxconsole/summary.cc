@@ -22,11 +22,11 @@ std::set<std::string> FilesUnder(const std::string& folder) {
 
 Baseline TakeBaseline(const mdx::emulator::PrinterState& state, const std::string& workFolder) {
   Baseline b;
-  b.detailDocuments = state.detail.size();
+  b.detailDocuments = static_cast<size_t>(state.detailBase) + state.detail.size();
   b.zRecords = state.fiscalMemory.size();
   b.crz = state.counters.crz;
   b.dayGross = state.day.grossSales;
-  b.tapeLines = state.tape.size();
+  b.tapeLines = static_cast<size_t>(state.tapeBase) + state.tape.size();
   b.files = FilesUnder(workFolder);
   return b;
 }
@@ -57,10 +57,10 @@ std::string Reais(int64_t cents) {
 std::string SummaryLine(const Baseline& baseline, const mdx::emulator::PrinterState& state,
                         const std::vector<std::string>& files, int errors) {
   int coupons = 0, cancelled = 0;
-  for (size_t i = baseline.detailDocuments; i < state.detail.size(); ++i) {
-    if (state.detail[i].kind != DetailKind::kFiscalCoupon) continue;
+  for (const mdx::emulator::DetailDocument& document : state.detail) {
+    if (document.kind != DetailKind::kFiscalCoupon) continue;
     ++coupons;
-    if (state.detail[i].cancelled) ++cancelled;
+    if (document.cancelled) ++cancelled;
   }
   int64_t gross = state.day.grossSales - baseline.dayGross;
   for (size_t i = baseline.zRecords; i < state.fiscalMemory.size(); ++i) gross += state.fiscalMemory[i].grossSales;

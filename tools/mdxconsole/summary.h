@@ -32,6 +32,8 @@ struct Baseline {
 // Every file under folder, relative and "/" separated.
 std::set<std::string> FilesUnder(const std::string& folder);
 
+// From the printer's state as held in memory (RecentState): counts of the
+// tape and the detail memory include what is on disk (the bases).
 Baseline TakeBaseline(const mdx::emulator::PrinterState& state, const std::string& workFolder);
 
 // The fiscal menu's files that are new since the baseline; `ignored` are
@@ -39,6 +41,7 @@ Baseline TakeBaseline(const mdx::emulator::PrinterState& state, const std::strin
 std::vector<std::string> NewFiles(const Baseline& baseline, const std::string& workFolder,
                                   const std::set<std::string>& ignored);
 
+// `state` holds the run's detail records only (from the baseline's count on).
 std::string SummaryLine(const Baseline& baseline, const mdx::emulator::PrinterState& state,
                         const std::vector<std::string>& files, int errors);
 
