@@ -126,11 +126,15 @@ void EncodeDetailRecord(const DetailDocument& d, size_t position, std::string& t
   for (const AnsiString& line : d.lines) text += "|" + EscapeText(line) + "\n";
 }
 
-bool DecodeDetailRecord(StateReader& reader, int& last, DetailDocument& d) {
+bool DecodeDetailHead(StateReader& reader, int& last, DetailDocument& d) {
   std::string_view rest;
   if (!reader.Entry("detail_document", kLargestRecordCount, last, rest)) return false;
   if (!ReadHead(rest, d)) return reader.Fail("bad value of 'detail_document'");
-  return DecodeCoupon(reader, kCouponPrefix, d.coupon) &&
+  return true;
+}
+
+bool DecodeDetailRecord(StateReader& reader, int& last, DetailDocument& d) {
+  return DecodeDetailHead(reader, last, d) && DecodeCoupon(reader, kCouponPrefix, d.coupon) &&
          DecodeReceipt(reader, kReceiptPrefix, d.receipt) && ReadLines(reader, d.lines);
 }
 

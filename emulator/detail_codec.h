@@ -31,6 +31,8 @@ namespace mdx::emulator {
 // back, its position following `last` (which becomes it).
 void EncodeDetailRecord(const DetailDocument& record, size_t position, std::string& text);
 bool DecodeDetailRecord(StateReader& reader, int& last, DetailDocument& record);
+// Only the record's first line: its COO, kind, time, counter and marks.
+bool DecodeDetailHead(StateReader& reader, int& last, DetailDocument& record);
 
 // Appends the lines to `text`. The records' times must be whole
 // milliseconds from 30 December 1899 on (StateProblem sees to it).

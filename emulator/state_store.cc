@@ -1,7 +1,9 @@
 #include "emulator/state_store.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 #include <utility>
 
@@ -18,7 +20,6 @@ namespace mdx::emulator {
 namespace {
 
 constexpr char kPrefix[] = "virtual printer: state file '";
-constexpr int64_t kMarkSpacing = 64 * 1024;
 // Tape lines per record when a whole tape is written at once.
 constexpr size_t kLinesPerRecord = 4096;
 
@@ -90,27 +91,6 @@ bool TapeSpan(const std::string& payload, int64_t& from, int64_t& count) {
   return true;
 }
 
-// The tape lines of a tape record, from its first.
-bool TapeRecordLines(const std::string& payload, std::vector<AnsiString>& lines) {
-  StateReader reader(payload);
-  int64_t from = 0;
-  if (!reader.Number("tape_from", 0, int64_t{1} << 50, from)) return false;
-  std::string_view line;
-  while (reader.Next(line)) {
-    AnsiString printed;
-    if (line.empty() || line[0] != '|' || !UnescapeText(line.substr(1), printed)) return false;
-    lines.push_back(std::move(printed));
-  }
-  return true;
-}
-
-// The position (from 1) and contents of a detail record.
-bool DetailRecord(const std::string& payload, int& position, DetailDocument& record) {
-  StateReader reader(payload);
-  position = 0;
-  return DecodeDetailRecord(reader, position, record) && reader.End();
-}
-
 bool ZRecordOf(const std::string& payload, int& position, ZRecord& record) {
   StateReader reader(payload);
   position = 0;
@@ -122,7 +102,7 @@ struct FileCloser {
     if (file) std::fclose(file);
   }
 };
-using ReadFile = std::unique_ptr<std::FILE, FileCloser>;
+using ReadOnlyFile = std::unique_ptr<std::FILE, FileCloser>;
 
 int64_t RecordSize(const JournalEntry& entry) {
   return static_cast<int64_t>(kJournalHeaderSize + entry.payload.size());
@@ -165,7 +145,9 @@ LoadResult StateStore::Load(PrinterState& state, LoadMode mode) {
     return result;
   }
   journalName_ = facts.journalFile;
-  committed_ = facts.journalLength;
+  index_ = JournalIndex{};
+  index_.path = JournalPath();
+  index_.committed = facts.journalLength;
   Scan(loaded, result);
   state = std::move(loaded);
   return result;
@@ -192,11 +174,12 @@ bool StateStore::Convert(PrinterState& state, int version, LoadResult& result) {
   return false;
 }
 
-bool StateStore::Scan(PrinterState& state, LoadResult& result) {
+void StateStore::Scan(PrinterState& state, LoadResult& result) {
   const AnsiString journal = JournalPath();
-  tapeLines_ = detailRecords_ = 0;
-  zRecords_ = 0;
-  marks_.clear();
+  const int64_t committed = index_.committed;
+  index_.tapeLines = 0;
+  index_.marks.clear();
+  index_.keys.clear();
   state.fiscalMemory.clear();
   int64_t damagedBytes = 0;
   AnsiString firstDamage;
@@ -205,20 +188,16 @@ bool StateStore::Scan(PrinterState& state, LoadResult& result) {
     damagedBytes += bytes;
   };
   const int64_t size = FileSize(journal);
-  ReadFile file(size >= 0 ? std::fopen(journal.c_str(), "rb") : nullptr);
+  ReadOnlyFile file(size >= 0 ? std::fopen(journal.c_str(), "rb") : nullptr);
   if (!file) {
-    if (committed_ > 0) damage(0, committed_, "the journal is missing");
+    if (committed > 0) damage(0, committed, "the journal is missing");
   } else {
-    const int64_t end = std::min(size, committed_);
-    if (size < committed_) damage(size, committed_ - size, "the journal ends early");
+    const int64_t end = std::min(size, committed);
+    if (size < committed) damage(size, committed - size, "the journal ends early");
     JournalReader reader(file.get(), 0, end, damage);
     JournalEntry entry;
-    int64_t lastMark = -kMarkSpacing;
     while (reader.Next(entry)) {
-      if (entry.offset - lastMark >= kMarkSpacing) {
-        marks_.push_back({entry.offset, tapeLines_, detailRecords_});
-        lastMark = entry.offset;
-      }
+      index_.NoteRecordAt(entry.offset);
       int position = 0;
       switch (entry.type) {
         case JournalType::kTape: {
@@ -227,19 +206,20 @@ bool StateStore::Scan(PrinterState& state, LoadResult& result) {
             damage(entry.offset, RecordSize(entry), "a tape record that cannot be read");
             break;
           }
-          tapeLines_ = std::max(tapeLines_, from + count);
+          index_.tapeLines = std::max(index_.tapeLines, from + count);
           break;
         }
         case JournalType::kDetail: {
-          // Only the head line is needed here: the position.
+          // Only the head line is needed here: the position and the key.
           const size_t cut = entry.payload.find('\n');
           StateReader head(std::string_view(entry.payload).substr(0, cut + 1));
-          std::string_view rest;
-          if (!head.Entry("detail_document", 1 << 30, position, rest)) {
+          DetailDocument record;
+          if (!DecodeDetailHead(head, position, record) || position <= index_.DetailCount()) {
             damage(entry.offset, RecordSize(entry), "a detail record that cannot be read");
             break;
           }
-          detailRecords_ = std::max<int64_t>(detailRecords_, position);
+          index_.keys.resize(static_cast<size_t>(position));
+          index_.keys.back() = KeyOf(record);
           break;
         }
         case JournalType::kZ: {
@@ -253,10 +233,10 @@ bool StateStore::Scan(PrinterState& state, LoadResult& result) {
         }
       }
     }
-    if (size > committed_) {
+    if (size > committed) {
       result.messages.push_back(
           kPrefix + path_ + "': the journal '" + journal + "' holds " +
-          std::to_string(size - committed_) +
+          std::to_string(size - committed) +
           " bytes after its last answered command (a command cut short when the printer "
           "stopped); they are dropped");
     }
@@ -280,57 +260,61 @@ bool StateStore::Scan(PrinterState& state, LoadResult& result) {
   // What the journal lacks (damage) but memory holds is written again at
   // the next commit; what neither holds is lost, as reported.
   const int64_t tapeEnd = state.tapeBase + static_cast<int64_t>(state.tape.size());
-  tapeLines_ = std::clamp(tapeLines_, state.tapeBase, tapeEnd);
+  index_.tapeLines = std::clamp(index_.tapeLines, state.tapeBase, tapeEnd);
   const int64_t detailEnd = state.detailBase + static_cast<int64_t>(state.detail.size());
-  detailRecords_ = std::clamp(detailRecords_, state.detailBase, detailEnd);
+  index_.keys.resize(static_cast<size_t>(std::clamp(index_.DetailCount(), state.detailBase,
+                                                    detailEnd)));
   reopen_ = true;
-  return damagedBytes == 0;
 }
 
 bool StateStore::Append(JournalType type, const std::string& payload, AnsiString& error) {
-  const int64_t offset = journal_.Length();
-  if (marks_.empty() || offset - marks_.back().offset >= kMarkSpacing) {
-    marks_.push_back({offset, tapeLines_, detailRecords_});
-  }
+  index_.NoteRecordAt(journal_.Length());
   return journal_.Append(JournalRecord(type, payload), error);
 }
 
 bool StateStore::Commit(PrinterState& state, AnsiString& error) {
-  const int64_t oldTape = tapeLines_, oldDetail = detailRecords_;
-  const size_t oldZ = zRecords_, oldMarks = marks_.size();
+  const int64_t tapeLines = index_.tapeLines;
+  const size_t marks = index_.marks.size(), keys = index_.keys.size(), zRecords = zRecords_;
   const auto fail = [&]() {
-    tapeLines_ = oldTape;
-    detailRecords_ = oldDetail;
-    zRecords_ = oldZ;
-    marks_.resize(oldMarks);
+    index_.tapeLines = tapeLines;
+    index_.marks.resize(marks);
+    index_.keys.resize(keys);
+    zRecords_ = zRecords;
     reopen_ = true;
     return false;
   };
-  if (journalName_.empty()) journalName_ = FreshJournalName(path_);
-  if (reopen_ && !journal_.Open(JournalPath(), committed_, error)) return fail();
+  if (journalName_.empty()) {
+    journalName_ = FreshJournalName(path_);
+    index_.path = JournalPath();
+  }
+  if (reopen_ && !journal_.Open(index_.path, index_.committed, error)) return fail();
   reopen_ = false;
 
   const int64_t tapeEnd = state.tapeBase + static_cast<int64_t>(state.tape.size());
-  if (tapeLines_ < state.tapeBase) tapeLines_ = state.tapeBase;
-  while (tapeLines_ < tapeEnd) {
-    const int64_t count = std::min<int64_t>(tapeEnd - tapeLines_, kLinesPerRecord);
-    std::string payload = "tape_from " + std::to_string(tapeLines_) + "\n";
+  if (index_.tapeLines < state.tapeBase) index_.tapeLines = state.tapeBase;
+  while (index_.tapeLines < tapeEnd) {
+    const int64_t from = index_.tapeLines;
+    const int64_t count = std::min<int64_t>(tapeEnd - from, kLinesPerRecord);
+    std::string payload = "tape_from " + std::to_string(from) + "\n";
     for (int64_t k = 0; k < count; ++k) {
-      payload += "|" + EscapeText(state.tape[static_cast<size_t>(tapeLines_ - state.tapeBase + k)]);
+      payload += "|" + EscapeText(state.tape[static_cast<size_t>(from - state.tapeBase + k)]);
       payload += '\n';
     }
     if (!Append(JournalType::kTape, payload, error)) return fail();
-    tapeLines_ += count;
+    index_.tapeLines += count;
   }
   // The last record stays out: it may still be open, or cancelled by "05".
   const int64_t detailEnd = state.detailBase + static_cast<int64_t>(state.detail.size()) - 1;
-  if (detailRecords_ < state.detailBase) detailRecords_ = state.detailBase;
-  while (detailRecords_ < detailEnd) {
+  if (index_.DetailCount() < state.detailBase) {
+    index_.keys.resize(static_cast<size_t>(state.detailBase));
+  }
+  while (index_.DetailCount() < detailEnd) {
+    const DetailDocument& record =
+        state.detail[static_cast<size_t>(index_.DetailCount() - state.detailBase)];
     std::string payload;
-    EncodeDetailRecord(state.detail[static_cast<size_t>(detailRecords_ - state.detailBase)],
-                       static_cast<size_t>(detailRecords_ + 1), payload);
+    EncodeDetailRecord(record, static_cast<size_t>(index_.DetailCount() + 1), payload);
     if (!Append(JournalType::kDetail, payload, error)) return fail();
-    ++detailRecords_;
+    index_.keys.push_back(KeyOf(record));
   }
   while (zRecords_ < state.fiscalMemory.size()) {
     std::string payload;
@@ -343,6 +327,7 @@ bool StateStore::Commit(PrinterState& state, AnsiString& error) {
   // The snapshot: the state without what the journal holds for it. The
   // history is moved out of the way while the small part is copied.
   const int64_t keepTape = state.detailTapeStart >= 0 ? state.detailTapeStart : tapeEnd;
+  const int64_t keepDetail = index_.DetailCount();
   PrinterState snapshot;
   {
     std::vector<AnsiString> tape = std::move(state.tape);
@@ -358,8 +343,8 @@ bool StateStore::Commit(PrinterState& state, AnsiString& error) {
   }
   snapshot.tapeBase = keepTape;
   snapshot.tape.assign(state.tape.begin() + (keepTape - state.tapeBase), state.tape.end());
-  snapshot.detailBase = detailRecords_;
-  snapshot.detail.assign(state.detail.begin() + (detailRecords_ - state.detailBase),
+  snapshot.detailBase = keepDetail;
+  snapshot.detail.assign(state.detail.begin() + (keepDetail - state.detailBase),
                          state.detail.end());
   const StateFileFacts facts{8, journalName_, journal_.Length()};
   try {
@@ -372,12 +357,11 @@ bool StateStore::Commit(PrinterState& state, AnsiString& error) {
     error = "cannot write the folder of '" + path_ + "' to the disk";
     return fail();
   }
-  committed_ = journal_.Length();
+  index_.committed = journal_.Length();
   state.tape.erase(state.tape.begin(), state.tape.begin() + (keepTape - state.tapeBase));
   state.tapeBase = keepTape;
-  state.detail.erase(state.detail.begin(),
-                     state.detail.begin() + (detailRecords_ - state.detailBase));
-  state.detailBase = detailRecords_;
+  state.detail.erase(state.detail.begin(), state.detail.begin() + (keepDetail - state.detailBase));
+  state.detailBase = keepDetail;
   return true;
 }
 
@@ -386,26 +370,22 @@ bool StateStore::Replace(PrinterState& state, AnsiString& error) {
     error = "a state without its whole tape and detail memory cannot replace the printer's";
     return false;
   }
-  const AnsiString oldJournal = JournalPath();
   const AnsiString oldName = journalName_;
-  const int64_t oldCommitted = committed_, oldTape = tapeLines_, oldDetail = detailRecords_;
+  const AnsiString oldJournal = JournalPath();
+  JournalIndex oldIndex = std::move(index_);
   const size_t oldZ = zRecords_;
-  std::vector<Mark> oldMarks = std::move(marks_);
   journal_.Close();
   journalName_ = FreshJournalName(path_);
-  committed_ = tapeLines_ = detailRecords_ = 0;
+  index_ = JournalIndex{};
+  index_.path = JournalPath();
   zRecords_ = 0;
-  marks_.clear();
   reopen_ = true;
   if (!Commit(state, error)) {
     journal_.Close();
-    platform::RemoveFile(JournalPath());
+    platform::RemoveFile(index_.path);
     journalName_ = oldName;
-    committed_ = oldCommitted;
-    tapeLines_ = oldTape;
-    detailRecords_ = oldDetail;
+    index_ = std::move(oldIndex);
     zRecords_ = oldZ;
-    marks_ = std::move(oldMarks);
     reopen_ = true;
     return false;
   }
@@ -413,70 +393,16 @@ bool StateStore::Replace(PrinterState& state, AnsiString& error) {
   return true;
 }
 
-std::vector<StateStore::Mark>::const_iterator StateStore::MarkBefore(bool tape,
-                                                                     int64_t index) const {
-  auto after = std::upper_bound(marks_.begin(), marks_.end(), index,
-                                [tape](int64_t value, const Mark& mark) {
-                                  return value < (tape ? mark.tapeLines : mark.detailRecords);
-                                });
-  return after == marks_.begin() ? marks_.end() : after - 1;
-}
-
-std::vector<AnsiString> StateStore::TapeLines(int64_t first, int64_t end) const {
-  std::vector<AnsiString> lines;
-  end = std::min(end, tapeLines_);
-  const auto mark = MarkBefore(true, first);
-  if (first >= end || mark == marks_.end()) return lines;
-  ReadFile file(std::fopen(JournalPath().c_str(), "rb"));
-  JournalReader reader(file.get(), mark->offset, committed_,
-                       [](int64_t, int64_t, const AnsiString&) {});
-  JournalEntry entry;
-  std::vector<AnsiString> record;
-  while (reader.Next(entry)) {
-    if (entry.type != JournalType::kTape) continue;
-    int64_t from = 0, count = 0;
-    if (!TapeSpan(entry.payload, from, count)) continue;
-    if (from >= end) break;
-    if (from + count <= first) continue;
-    record.clear();
-    if (!TapeRecordLines(entry.payload, record)) continue;
-    for (int64_t k = std::max(first, from); k < std::min(end, from + count); ++k) {
-      lines.push_back(std::move(record[static_cast<size_t>(k - from)]));
-    }
-  }
-  return lines;
-}
-
-DetailMemory StateStore::DetailRecords(int64_t first, int64_t end) const {
-  DetailMemory records;
-  end = std::min(end, detailRecords_);
-  const auto mark = MarkBefore(false, first);
-  if (first >= end || mark == marks_.end()) return records;
-  ReadFile file(std::fopen(JournalPath().c_str(), "rb"));
-  JournalReader reader(file.get(), mark->offset, committed_,
-                       [](int64_t, int64_t, const AnsiString&) {});
-  JournalEntry entry;
-  while (reader.Next(entry)) {
-    if (entry.type != JournalType::kDetail) continue;
-    int position = 0;
-    DetailDocument record;
-    if (!DetailRecord(entry.payload, position, record)) continue;
-    if (position > end) break;
-    if (position > first) records.push_back(std::move(record));
-  }
-  return records;
-}
-
 void StateStore::ReadHistory(PrinterState& state, int64_t tapeFrom, int64_t detailFrom) const {
   if (tapeFrom < state.tapeBase) {
-    std::vector<AnsiString> tape = TapeLines(tapeFrom, state.tapeBase);
+    std::vector<AnsiString> tape = index_.TapeLines(tapeFrom, state.tapeBase);
     tape.insert(tape.end(), std::make_move_iterator(state.tape.begin()),
                 std::make_move_iterator(state.tape.end()));
     state.tape = std::move(tape);
     state.tapeBase = tapeFrom;
   }
   if (detailFrom < state.detailBase) {
-    DetailMemory detail = DetailRecords(detailFrom, state.detailBase);
+    DetailMemory detail = index_.DetailRecords(detailFrom, state.detailBase);
     detail.insert(detail.end(), std::make_move_iterator(state.detail.begin()),
                   std::make_move_iterator(state.detail.end()));
     state.detail = std::move(detail);

@@ -16,6 +16,7 @@
 
 #include "emulator/journal_file.h"
 #include "emulator/journal_format.h"
+#include "emulator/journal_index.h"
 #include "emulator/printer_state.h"
 
 namespace mdx::emulator {
@@ -66,11 +67,8 @@ class StateStore {
   // then the old journal removed. Trims `state` as Commit does.
   bool Replace(PrinterState& state, AnsiString& error);
 
-  // Tape lines [first, end) and detail records [first, end) as the journal
-  // holds them (counted from the very first); fewer when the journal has
-  // fewer (damage set aside). Cost follows the range, not the history.
-  std::vector<AnsiString> TapeLines(int64_t first, int64_t end) const;
-  DetailMemory DetailRecords(int64_t first, int64_t end) const;
+  // Where things are in the journal (a copy reads it as it stands now).
+  const JournalIndex& Index() const { return index_; }
   // The state with its tape from line `tapeFrom` and its detail memory from
   // record `detailFrom` read back (the bases become them; 0 for the whole).
   void ReadHistory(PrinterState& state, int64_t tapeFrom = 0, int64_t detailFrom = 0) const;
@@ -80,28 +78,16 @@ class StateStore {
   AnsiString JournalPath() const;
 
  private:
-  // Where the journal holds so many tape lines and records before `offset`:
-  // one every kMarkSpacing bytes, so a reader starts near what it wants.
-  struct Mark {
-    int64_t offset = 0;
-    int64_t tapeLines = 0;
-    int64_t detailRecords = 0;
-  };
-
-  bool Scan(PrinterState& state, LoadResult& result);
+  void Scan(PrinterState& state, LoadResult& result);
   bool Append(JournalType type, const std::string& payload, AnsiString& error);
-  std::vector<Mark>::const_iterator MarkBefore(bool tape, int64_t index) const;
   bool Convert(PrinterState& state, int version, LoadResult& result);
 
   AnsiString path_;
   AnsiString journalName_;  // file name, in the state file's folder
   JournalFile journal_;
-  bool reopen_ = true;  // open the journal at committed_ before appending
-  int64_t committed_ = 0;
-  int64_t tapeLines_ = 0;
-  int64_t detailRecords_ = 0;
-  size_t zRecords_ = 0;
-  std::vector<Mark> marks_;
+  bool reopen_ = true;  // open the journal at index_.committed before appending
+  JournalIndex index_;
+  size_t zRecords_ = 0;  // Z records in the journal
 };
 
 }  // namespace mdx::emulator

@@ -75,7 +75,7 @@ class Printer final : public VirtualPrinter {
   std::vector<AnsiString> TapeLines(int64_t first, int64_t end) const override {
     first = std::max<int64_t>(first, 0);
     std::vector<AnsiString> lines;
-    if (store_ && first < state_.tapeBase) lines = store_->TapeLines(first, std::min(end, state_.tapeBase));
+    if (store_ && first < state_.tapeBase) lines = store_->Index().TapeLines(first, std::min(end, state_.tapeBase));
     for (int64_t k = std::max(first, state_.tapeBase);
          k < end && k - state_.tapeBase < static_cast<int64_t>(state_.tape.size()); ++k) {
       lines.push_back(state_.tape[static_cast<size_t>(k - state_.tapeBase)]);
@@ -83,11 +83,13 @@ class Printer final : public VirtualPrinter {
     return lines;
   }
 
+  JournalIndex HistoryIndex() const override { return store_ ? store_->Index() : JournalIndex{}; }
+
   DetailMemory DetailRecords(int64_t first, int64_t end) const override {
     first = std::max<int64_t>(first, 0);
     DetailMemory records;
     if (store_ && first < state_.detailBase) {
-      records = store_->DetailRecords(first, std::min(end, state_.detailBase));
+      records = store_->Index().DetailRecords(first, std::min(end, state_.detailBase));
     }
     for (int64_t k = std::max(first, state_.detailBase);
          k < end && k - state_.detailBase < static_cast<int64_t>(state_.detail.size()); ++k) {

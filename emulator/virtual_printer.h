@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "fault_rule.h"
+#include "journal_index.h"
 #include "printer_state.h"
 #include "mdx00200/datetime.h"
 
@@ -76,6 +77,10 @@ class VirtualPrinter {
   // when the range runs past the end. The cost follows the range.
   virtual std::vector<AnsiString> TapeLines(int64_t first, int64_t end) const = 0;
   virtual DetailMemory DetailRecords(int64_t first, int64_t end) const = 0;
+  // Where the tape lines and detail records before RecentState's bases are
+  // on disk: a copy that reads them later as they stand now (the journal
+  // only grows), for the fiscal files of a capture. Empty in memory.
+  virtual JournalIndex HistoryIndex() const = 0;
 };
 
 struct PrinterOptions {

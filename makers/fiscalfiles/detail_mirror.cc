@@ -7,13 +7,13 @@
 namespace mdx::fiscalfiles {
 
 AnsiString MirrorText(const Snapshot& snapshot, const Range& range) {
-  const auto documents = DocumentsInRange(snapshot.state, range);
+  const emulator::DetailMemory documents = DocumentsInRange(snapshot, range);
   std::vector<AnsiString> lines =
       HeaderLines("ESPELHO DA MEMORIA DE FITA-DETALHE", snapshot, RangeText(range, "COO", 6));
   lines.push_back("DOCUMENTOS: " + std::to_string(documents.size()));
   lines.push_back("");
-  for (const emulator::DetailDocument* document : documents) {
-    lines.insert(lines.end(), document->lines.begin(), document->lines.end());
+  for (const emulator::DetailDocument& document : documents) {
+    lines.insert(lines.end(), document.lines.begin(), document.lines.end());
   }
   return JoinLines(lines);
 }

@@ -3,17 +3,20 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "emulator/printer_state.h"
 #include "fiscalfiles/range.h"
+#include "fiscalfiles/snapshot.h"
 
 namespace mdx::fiscalfiles {
 
 // The detail-tape documents in the range (by COO, or by the day they were
-// issued), in COO order.
-std::vector<const emulator::DetailDocument*> DocumentsInRange(const emulator::PrinterState& state,
-                                                              const Range& range);
+// issued), in COO order. Those on disk are read for the range alone.
+emulator::DetailMemory DocumentsInRange(const Snapshot& snapshot, const Range& range);
+// The latest fiscal coupon record with that COO; nullopt when there is none.
+std::optional<emulator::DetailDocument> CouponRecord(const Snapshot& snapshot, int coo);
 // The Z reductions in the range (by CRZ, or by their date), in fiscal-memory
 // order.
 std::vector<const emulator::ZRecord*> ReductionsInRange(const emulator::PrinterState& state,

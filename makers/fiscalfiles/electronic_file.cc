@@ -1,5 +1,7 @@
 #include "fiscalfiles/electronic_file.h"
 
+#include <optional>
+
 #include "emulator/item_arithmetic.h"
 #include "emulator/item_description.h"
 #include "fiscalfiles/documents.h"
@@ -33,13 +35,9 @@ AnsiString KindCode(DetailKind kind) {
 
 // The total of the coupon that a cancellation names, 0 when the memory does
 // not hold it.
-int64_t CancelledTotal(const emulator::PrinterState& state, int coo) {
-  for (size_t k = state.detail.size(); k > 0; --k) {
-    const DetailDocument& document = state.detail[k - 1];
-    if (document.kind == DetailKind::kFiscalCoupon && document.coo == coo)
-      return SumsOf(document.coupon).total;
-  }
-  return 0;
+int64_t CancelledTotal(const Snapshot& snapshot, int coo) {
+  const std::optional<DetailDocument> coupon = CouponRecord(snapshot, coo);
+  return coupon ? SumsOf(coupon->coupon).total : 0;
 }
 
 class Writer {
@@ -99,7 +97,7 @@ class Writer {
   void Other(const DetailDocument& document) {
     int64_t amount = 0;
     if (document.kind == DetailKind::kCouponCancellation) {
-      amount = CancelledTotal(detail_.state, document.cancelledCoo);
+      amount = CancelledTotal(detail_, document.cancelledCoo);
     } else if (document.kind == DetailKind::kNonFiscalReceipt) {
       amount = ReceiptTotal(document.receipt);
     }
@@ -137,8 +135,8 @@ class Writer {
 AnsiString ElectronicFileText(const Snapshot& memory, const Snapshot& detail, const Range& range) {
   Writer writer(memory, detail);
   writer.Header(range);
-  for (const DetailDocument* document : DocumentsInRange(detail.state, range))
-    writer.Document(*document);
+  for (const DetailDocument& document : DocumentsInRange(detail, range))
+    writer.Document(document);
   return writer.Finish();
 }
 

@@ -54,7 +54,8 @@ short TakeCapture(emulator::VirtualPrinter* printer, int kind, char* buffer, int
   const short reach = ReachCode(Probe(printer));
   if (reach != kOk) return reach;
   auto capture =
-      CaptureTable::Instance().Add(kind, TakeSnapshot(printer->State(), printer->ClockNow()),
+      CaptureTable::Instance().Add(kind, TakeSnapshot(printer->RecentState(), printer->ClockNow(),
+                                                      printer->HistoryIndex()),
                                    static_cast<size_t>(bufferSize) - 1);
   if (!capture) return kBufferTooSmall;
   const AnsiString text =
@@ -69,7 +70,7 @@ short ReproduceDetailTape(const char* capture1, const char* output, const char* 
   if (!capture) return kSourceMissing;
   const RangeResult range = ParseRange(first, last, kMirrorRange);
   if (range.code != kOk) return range.code;
-  if (DocumentsInRange(capture->snapshot.state, range.range).empty()) return kNoMovement;
+  if (DocumentsInRange(capture->snapshot, range.range).empty()) return kNoMovement;
   return WriteOutput(output, MirrorText(capture->snapshot, range.range));
 }
 
@@ -83,7 +84,7 @@ short WriteElectronicFile(const char* capture2, const char* capture1, const char
     return kSourceMissing;
   const RangeResult range = ParseRange(first, last, kDocumentRange);
   if (range.code != kOk) return range.code;
-  if (DocumentsInRange(detail->snapshot.state, range.range).empty()) return kNoMovement;
+  if (DocumentsInRange(detail->snapshot, range.range).empty()) return kNoMovement;
   return WriteOutput(output, ElectronicFileText(memory->snapshot, detail->snapshot, range.range));
 }
 
@@ -108,7 +109,7 @@ int ConvertMemory(emulator::VirtualPrinter* printer, const char* kind, const cha
   if (range.code != kOk) return range.code;
   const short reach = ReachCode(Probe(printer));
   if (reach != kOk) return reach;
-  const MemoryDump dump = DumpOf(printer->State(), range.range);
+  const MemoryDump dump = DumpOf(printer->RecentState(), range.range);
   if (WriteOutput(binFile, EncodeMemoryDump(dump), kSourceMissing) != kOk) return kSourceMissing;
   const std::optional<MemoryDump> converted = ReadDump(binFile);
   platform::RemoveFile(binFile);
