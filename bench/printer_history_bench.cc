@@ -10,6 +10,12 @@
 // open_s (opening the printer: reading its state file and its journal),
 // state_mb (the state file and its journal on disk after the day) and
 // peak_rss_mb (the process's peak resident memory so far).
+//
+// BM_MenuFiles: the fiscal menu's files of one day (the last) or of one month
+// (the last 30 days) from a printer with 30 or 365 days of history: the
+// capture (the printer's recent state and its journal index), then the
+// detail-tape mirror, the electronic file and the complete fiscal-memory
+// reading of the range.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -19,6 +25,11 @@
 #include <string>
 
 #include "bench_support.h"
+#include "fiscalfiles/detail_mirror.h"
+#include "fiscalfiles/electronic_file.h"
+#include "fiscalfiles/fixed_fields.h"
+#include "fiscalfiles/memory_reading.h"
+#include "fiscalfiles/snapshot.h"
 #include "emulator/state_store.h"
 #include "emulator/virtual_printer.h"
 
@@ -143,6 +154,30 @@ void BM_PrinterDay(benchmark::State& state) {
 }
 BENCHMARK(BM_PrinterDay)->Arg(0)->Arg(30)->Arg(365)->Iterations(1)->Unit(benchmark::kSecond)
     ->UseRealTime();
+
+void BM_MenuFiles(benchmark::State& state) {
+  const int days = static_cast<int>(state.range(0));
+  const int covered = static_cast<int>(state.range(1));
+  const fs::path history = History(days);
+  PrinterOptions options;
+  options.stateFile = (history / "printer.state").string();
+  options.systemClock = Clock;
+  auto printer = CreateVirtualPrinter(options);
+  namespace ff = mdx::fiscalfiles;
+  const int lastDay = ff::DayNumber(FirstDay() + days - 1);
+  const ff::Range range{ff::RangeKind::kDay, lastDay - covered + 1, lastDay};
+  size_t bytes = 0;
+  for (auto _ : state) {
+    const ff::Snapshot capture =
+        ff::TakeSnapshot(printer->RecentState(), clockNow, printer->HistoryIndex());
+    bytes = ff::MirrorText(capture, range).size() +
+            ff::ElectronicFileText(capture, capture, range).size() +
+            ff::MemoryReadingText(capture, range, ff::ReadingMode::kComplete).size();
+  }
+  state.counters["file_kb"] = static_cast<double>(bytes) / 1024;
+}
+BENCHMARK(BM_MenuFiles)->Args({30, 1})->Args({365, 1})->Args({30, 30})->Args({365, 30})
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 
