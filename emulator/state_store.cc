@@ -148,7 +148,7 @@ LoadResult StateStore::Load(PrinterState& state, LoadMode mode) {
   index_ = JournalIndex{};
   index_.path = JournalPath();
   index_.committed = facts.journalLength;
-  Scan(loaded, result);
+  Scan(loaded, result, mode);
   state = std::move(loaded);
   return result;
 }
@@ -174,7 +174,7 @@ bool StateStore::Convert(PrinterState& state, int version, LoadResult& result) {
   return false;
 }
 
-void StateStore::Scan(PrinterState& state, LoadResult& result) {
+void StateStore::Scan(PrinterState& state, LoadResult& result, LoadMode mode) {
   const AnsiString journal = JournalPath();
   const int64_t committed = index_.committed;
   index_.tapeLines = 0;
@@ -233,7 +233,8 @@ void StateStore::Scan(PrinterState& state, LoadResult& result) {
         }
       }
     }
-    if (size > committed) {
+    // A reader that does not write may see a command still under way.
+    if (size > committed && mode == LoadMode::kForWriting) {
       result.messages.push_back(
           kPrefix + path_ + "': the journal '" + journal + "' holds " +
           std::to_string(size - committed) +
@@ -243,9 +244,10 @@ void StateStore::Scan(PrinterState& state, LoadResult& result) {
   }
   zRecords_ = state.fiscalMemory.size();
   if (damagedBytes > 0) {
-    AnsiString kept = "it could not be copied aside";
+    AnsiString kept = mode == LoadMode::kReadOnly ? "it is left as it is (read only)"
+                                                  : "it could not be copied aside";
     try {
-      if (file) {
+      if (file && mode == LoadMode::kForWriting) {
         platform::WriteFileAtomically(journal + ".damaged", platform::ReadFile(journal));
         kept = "a copy is kept as '" + journal + ".damaged'";
       }

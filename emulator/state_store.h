@@ -78,7 +78,7 @@ class StateStore {
   AnsiString JournalPath() const;
 
  private:
-  void Scan(PrinterState& state, LoadResult& result);
+  void Scan(PrinterState& state, LoadResult& result, LoadMode mode);
   bool Append(JournalType type, const std::string& payload, AnsiString& error);
   bool Convert(PrinterState& state, int version, LoadResult& result);
 

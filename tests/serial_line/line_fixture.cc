@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "emulator/state_codec.h"
+#include "emulator/state_store.h"
 #include "mdx00200/platform.h"
 
 namespace mdx::test {
@@ -121,8 +121,10 @@ ConsoleResult LineTest::RunConsole(const std::string& script, const std::string&
 emulator::PrinterState LineTest::StateIn(const std::string& file) {
   emulator::PrinterState state;
   if (!platform::FileExists(file)) return state;
-  AnsiString error;
-  EXPECT_TRUE(emulator::DecodeState(Slurp(file), state, error)) << error;
+  emulator::StateStore store(file);
+  const emulator::LoadResult loaded = store.Load(state, emulator::LoadMode::kReadOnly);
+  EXPECT_EQ(loaded.outcome, emulator::LoadOutcome::kLoaded);
+  store.ReadHistory(state);
   return state;
 }
 
