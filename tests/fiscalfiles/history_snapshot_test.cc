@@ -44,7 +44,9 @@ TEST(HistorySnapshotTest, FilesFromTheJournalMatchThoseFromTheWholeState) {
                 ".+0000");
       ASSERT_EQ(Send(*printer, "1001000000001000"), ".+0000");
       ASSERT_EQ(Send(*printer, "12N"), ".+0000");
-      if (sale == 0) ASSERT_EQ(Send(*printer, "05"), ".+0000");
+      if (sale == 0) {
+        ASSERT_EQ(Send(*printer, "05"), ".+0000");
+      }
     }
     ASSERT_EQ(Send(*printer, "14N" + AnsiString(day < 10 ? "0" : "") + std::to_string(day) + "1226"),
               ".+0000");
