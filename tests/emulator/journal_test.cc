@@ -208,6 +208,22 @@ TEST_F(JournalTest, DamagedRecordIsReportedSetAsideAndThePrinterGoesOn) {
   EXPECT_EQ(Send("12N"), ".+0000");
 }
 
+TEST_F(JournalTest, DamagedStateFileLeavesItsJournalAlone) {
+  Documents(1);
+  const AnsiString old = Journal();
+  const std::string journal = platform::ReadFile(old);
+  platform::WriteFileAtomically(file_, "MDX virtual printer state 8\ngarbage\n");
+  Restart();
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_NE(warnings[0].find("damaged"), AnsiString::npos) << warnings[0];
+  ASSERT_EQ(Send("13N"), ".+0000");  // the fresh printer's first change
+  EXPECT_EQ(platform::ReadFile(old), journal);
+  EXPECT_TRUE(fs::exists(folder_ / "printer.state.journal.2"));
+  Restart();
+  EXPECT_TRUE(warnings.empty());
+  EXPECT_EQ(printer->State().counters.coo, 1);
+}
+
 TEST_F(JournalTest, SetStateWritesANewJournalAndRemovesTheOld) {
   Documents(1);
   const AnsiString old = Journal();
