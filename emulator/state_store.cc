@@ -289,7 +289,15 @@ bool StateStore::Commit(PrinterState& state, AnsiString& error) {
     journalName_ = FreshJournalName(path_);
     index_.path = JournalPath();
   }
-  if (reopen_ && !journal_.Open(index_.path, index_.committed, error)) return fail();
+  if (reopen_) {
+    if (!journal_.Open(index_.path, index_.committed, error)) return fail();
+  } else if (superseded_ || FileSize(index_.path) != index_.committed) {
+    // Another printer object on the same files wrote after this one: writing
+    // on (or cutting the journal back) would destroy what it wrote.
+    superseded_ = true;
+    error = "the journal '" + index_.path + "' was changed by another printer on the same file";
+    return false;
+  }
   reopen_ = false;
 
   const int64_t tapeEnd = state.tapeBase + static_cast<int64_t>(state.tape.size());
@@ -377,6 +385,7 @@ bool StateStore::Replace(PrinterState& state, AnsiString& error) {
   JournalIndex oldIndex = std::move(index_);
   const size_t oldZ = zRecords_;
   journal_.Close();
+  superseded_ = false;
   journalName_ = FreshJournalName(path_);
   index_ = JournalIndex{};
   index_.path = JournalPath();

@@ -59,7 +59,8 @@ class StateStore {
   // does not hold yet, syncs, and replaces the snapshot. Then drops from
   // `state` what is on disk only: the tape before the open document, the
   // detail records before the last. False with the reason in `error`,
-  // `state` untouched. Never throws.
+  // `state` untouched; so when another printer object on the same files
+  // has written since (this one then saves no more). Never throws.
   bool Commit(PrinterState& state, AnsiString& error);
 
   // Replaces everything on disk with `state`, whose tape and detail memory
@@ -88,6 +89,9 @@ class StateStore {
   bool reopen_ = true;  // open the journal at index_.committed before appending
   JournalIndex index_;
   size_t zRecords_ = 0;  // Z records in the journal
+  // Another printer object wrote to the journal since this one did: this one
+  // saves no more (until Replace).
+  bool superseded_ = false;
 };
 
 }  // namespace mdx::emulator

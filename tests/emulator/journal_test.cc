@@ -224,6 +224,22 @@ TEST_F(JournalTest, DamagedStateFileLeavesItsJournalAlone) {
   EXPECT_EQ(printer->State().counters.coo, 1);
 }
 
+TEST_F(JournalTest, PrinterOutdatedByAnotherOnTheSameFileSavesNoMore) {
+  Documents(1);
+  warnings.clear();
+  auto other = CreateVirtualPrinter(Options(file_));
+  ASSERT_EQ(other->Exchange("\x1b.13N}"), ".+0000");
+  const PrinterState written = other->State();
+  ASSERT_EQ(Send("13N"), ".+0000");  // the outdated printer answers from memory
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_NE(warnings[0].find("changed by another printer"), AnsiString::npos) << warnings[0];
+  EXPECT_FALSE(printer->Save());
+  other.reset();
+  Restart();
+  EXPECT_TRUE(warnings.empty());
+  EXPECT_EQ(printer->State(), written);
+}
+
 TEST_F(JournalTest, SetStateWritesANewJournalAndRemovesTheOld) {
   Documents(1);
   const AnsiString old = Journal();
