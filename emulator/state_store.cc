@@ -282,6 +282,7 @@ bool StateStore::Commit(PrinterState& state, AnsiString& error) {
     index_.marks.resize(marks);
     index_.keys.resize(keys);
     zRecords_ = zRecords;
+    journal_.Close();
     reopen_ = true;
     return false;
   };
@@ -289,15 +290,17 @@ bool StateStore::Commit(PrinterState& state, AnsiString& error) {
     journalName_ = FreshJournalName(path_);
     index_.path = JournalPath();
   }
-  if (reopen_) {
-    if (!journal_.Open(index_.path, index_.committed, error)) return fail();
-  } else if (superseded_ || FileSize(index_.path) != index_.committed) {
+  if (!reopen_ && (superseded_ || FileSize(index_.path) != index_.committed)) {
     // Another printer object on the same files wrote after this one: writing
     // on (or cutting the journal back) would destroy what it wrote.
     superseded_ = true;
     error = "the journal '" + index_.path + "' was changed by another printer on the same file";
     return false;
   }
+  // Opened for each command and closed after it, so that the file can be
+  // copied, renamed or removed between commands (Windows refuses that for an
+  // open file); opening cuts what a failed command left after the commit.
+  if (!journal_.Open(index_.path, index_.committed, error)) return fail();
   reopen_ = false;
 
   const int64_t tapeEnd = state.tapeBase + static_cast<int64_t>(state.tape.size());
@@ -333,6 +336,7 @@ bool StateStore::Commit(PrinterState& state, AnsiString& error) {
     ++zRecords_;
   }
   if (!journal_.Sync(error)) return fail();
+  journal_.Close();
 
   // The snapshot: the state without what the journal holds for it. The
   // history is moved out of the way while the small part is copied.

@@ -86,7 +86,9 @@ class StateStore {
   AnsiString path_;
   AnsiString journalName_;  // file name, in the state file's folder
   JournalFile journal_;
-  bool reopen_ = true;  // open the journal at index_.committed before appending
+  // The journal may hold bytes of this printer's after index_.committed (a
+  // torn tail found at loading, a failed command): the next commit cuts them.
+  bool reopen_ = true;
   JournalIndex index_;
   size_t zRecords_ = 0;  // Z records in the journal
   // Another printer object wrote to the journal since this one did: this one
