@@ -96,7 +96,7 @@ class Printer final : public VirtualPrinter {
     CommandContext context(state_, ClockNow());
     AnsiString reply = command->handler(context, frame->params);
     if (context.Changed()) Save();
-    if (state_.paper != PaperLevel::kOk && IsAccepted(reply)) ReplaceStatus(reply, kStatusPaper);
+    if (state_.paper != PaperLevel::kOk) WarnPaperLow(reply);
     return reply;
   }
 

@@ -201,9 +201,13 @@ TEST_F(RegisterTest, UnknownSelectorsAreRefused) {
   }
 }
 
-TEST_F(RegisterTest, PaperLowTakesTheStatusPositionsOfABlock) {
+// An information block has no room for a status code: with the paper low it
+// keeps "C", the ECF number and the echo, while other replies carry "P005".
+TEST_F(RegisterTest, PaperLowLeavesABlockWhole) {
   Edit([](PrinterState& s) { s.paper = PaperLevel::kLow; });
-  EXPECT_EQ(Field(Send("273"), 1, 7), ".+P0053");
+  EXPECT_EQ(Field(Send("273"), 1, 7), ".+C0013");
+  EXPECT_EQ(Field(Send("293"), 1, 7), ".+C0013");
+  EXPECT_EQ(Send("23"), ".+P005");
 }
 
 }  // namespace
