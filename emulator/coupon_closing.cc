@@ -39,6 +39,7 @@ AnsiString CouponPayment(CommandContext& context, const PositionAndAmount& payme
   }
 
   PrinterState& s = context.Change();
+  if (!AddCouponPayment(s, {payment.position, payment.amount})) return Refused(kStatusBadAmount);
   if (!s.couponPaying) PrintTotal(s, total);
   s.couponPaying = true;
   s.coupon.payments.push_back({payment.position, payment.amount});
