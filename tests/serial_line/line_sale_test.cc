@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <regex>
 #include <set>
@@ -170,9 +169,9 @@ TEST_F(SerialLineTest, LineTooBadEndsInNoAnswer) {
       registered += item.amount + item.surcharge;
     }
     EXPECT_EQ(after.grandTotal, registered);
-    char total[64];
-    std::snprintf(total, sizeof total, "\"grand_total\":%lld.%02lld", static_cast<long long>(after.grandTotal / 100),
-                  static_cast<long long>(after.grandTotal % 100));
+    const int64_t cents = after.grandTotal % 100;
+    const std::string total = "\"grand_total\":" + std::to_string(after.grandTotal / 100) + "." +
+                              (cents < 10 ? "0" : "") + std::to_string(cents);
     EXPECT_NE(run.LastLine().find(total), std::string::npos) << run.LastLine();
     std::printf("[ figures  ] %s: %.3f s; %s\n", c.what, run.seconds, report.c_str());
   }
