@@ -11,7 +11,6 @@
 namespace mdxjson {
 
 using namespace mdx;
-using Type = JsonValue::Type;
 
 namespace {
 
@@ -177,68 +176,113 @@ bool ParseDate(const std::string& text, TFieldType type, TDateTime& value) {
 
 // --- dump ------------------------------------------------------------------------
 
-std::string ValueJson(const TField& field) {
-  if (field.IsNull()) return "null";
+Json ValueJson(const TField& field) {
+  if (field.IsNull()) return nullptr;
   switch (field.DataType()) {
     case ftSmallint:
     case ftInteger:
     case ftWord:
     case ftLargeint:
-      return field.AsString();
+    {
+      // The field's own digits: a 64-bit value never passes through a double.
+      const AnsiString digits = field.AsString();
+      long long whole = 0;
+      const auto r = std::from_chars(digits.data(), digits.data() + digits.size(), whole);
+      if (r.ec == std::errc() && r.ptr == digits.data() + digits.size()) return whole;
+      return digits;
+    }
     case ftBoolean:
-      return field.AsBoolean() ? "true" : "false";
+      return field.AsBoolean();
     case ftFloat:
     case ftCurrency: {
       const double v = field.AsFloat();
-      if (std::isnan(v)) return "\"NaN\"";
-      if (std::isinf(v)) return v > 0 ? "\"Infinity\"" : "\"-Infinity\"";
-      return JsonNumber(v);
+      if (std::isnan(v)) return "NaN";
+      if (std::isinf(v)) return v > 0 ? "Infinity" : "-Infinity";
+      return v;
     }
     case ftDate:
-      return JsonQuote(DateText(field.AsDateTime()));
+      return DateText(field.AsDateTime());
     case ftTime:
-      return JsonQuote(TimeText(field.AsDateTime()));
+      return TimeText(field.AsDateTime());
     case ftDateTime:
-      return JsonQuote(DateText(field.AsDateTime()) + " " + TimeText(field.AsDateTime()));
+      return DateText(field.AsDateTime()) + " " + TimeText(field.AsDateTime());
     default:
-      if (IsBinary(field.DataType())) return JsonQuote(Base64(field.AsString()));
-      return JsonQuote(AnsiToUtf8(field.AsString()));
+      if (IsBinary(field.DataType())) return Base64(field.AsString());
+      return AnsiToUtf8(field.AsString());
   }
 }
 
 }  // namespace
 
-std::string DumpDataSet(TClientDataSet& ds) {
-  std::string out = "{\n  \"fields\": [";
+Json DataSetJson(TClientDataSet& ds) {
+  Json doc = Json::object();
+  Json fields = Json::array();
   for (int f = 0; f < ds.FieldCount(); ++f) {
     const TField& field = ds.Fields(f);
-    out += f ? ",\n    " : "\n    ";
-    out += "{\"name\": " + JsonQuote(AnsiToUtf8(field.FieldName())) + ", \"kind\": \"" + KindName(field.DataType()) +
-           "\", \"width\": " + std::to_string(HasWidth(field.DataType()) ? field.Size() : 0);
-    if (field.Required()) out += ", \"required\": true";
-    out += "}";
+    Json def = {{"name", AnsiToUtf8(field.FieldName())},
+                {"kind", KindName(field.DataType())},
+                {"width", HasWidth(field.DataType()) ? field.Size() : 0}};
+    if (field.Required()) def["required"] = true;
+    fields.push_back(std::move(def));
   }
-  out += "\n  ],\n";
+  doc["fields"] = std::move(fields);
   if (ds.IndexDefs().Count()) {
-    out += "  \"indexes\": [";
+    Json indexes = Json::array();
     for (int i = 0; i < ds.IndexDefs().Count(); ++i) {
       const TIndexDef& def = ds.IndexDefs()[i];
-      out += i ? ",\n    " : "\n    ";
-      out += "{\"name\": " + JsonQuote(AnsiToUtf8(def.Name)) + ", \"fields\": " + JsonQuote(AnsiToUtf8(def.Fields)) +
-             ", \"caseInsensitive\": " + (def.Options.Contains(ixCaseInsensitive) ? "true" : "false") + "}";
+      indexes.push_back({{"name", AnsiToUtf8(def.Name)},
+                         {"fields", AnsiToUtf8(def.Fields)},
+                         {"caseInsensitive", def.Options.Contains(ixCaseInsensitive)}});
+    }
+    doc["indexes"] = std::move(indexes);
+  }
+  Json rows = Json::array();
+  for (ds.First(); !ds.Eof(); ds.Next()) {
+    Json row = Json::object();
+    for (int f = 0; f < ds.FieldCount(); ++f) row[AnsiToUtf8(ds.Fields(f).FieldName())] = ValueJson(ds.Fields(f));
+    rows.push_back(std::move(row));
+  }
+  ds.First();
+  doc["rows"] = std::move(rows);
+  return doc;
+}
+
+namespace {
+
+// A flat object on one line with a space after each colon and comma.
+std::string Line(const Json& object) {
+  std::string out;
+  for (const auto& member : object.items())
+    out += (out.empty() ? "{" : ", ") + JsonQuote(member.key()) + ": " + JsonText(member.value());
+  return out.empty() ? "{}" : out + "}";
+}
+
+}  // namespace
+
+// One field and one row a line, as people read and edit it.
+std::string DumpDataSet(TClientDataSet& ds) {
+  const Json doc = DataSetJson(ds);
+  std::string out = "{\n  \"fields\": [";
+  bool first = true;
+  for (const Json& field : doc["fields"]) {
+    out += (first ? "\n    " : ",\n    ") + Line(field);
+    first = false;
+  }
+  out += "\n  ],\n";
+  if (doc.contains("indexes")) {
+    out += "  \"indexes\": [";
+    first = true;
+    for (const Json& index : doc["indexes"]) {
+      out += (first ? "\n    " : ",\n    ") + Line(index);
+      first = false;
     }
     out += "\n  ],\n";
   }
   out += "  \"rows\": [";
-  bool first = true;
-  for (ds.First(); !ds.Eof(); ds.Next()) {
-    out += first ? "\n    {" : ",\n    {";
+  first = true;
+  for (const Json& row : doc["rows"]) {
+    out += (first ? "\n    " : ",\n    ") + Line(row);
     first = false;
-    for (int f = 0; f < ds.FieldCount(); ++f) {
-      if (f) out += ", ";
-      out += JsonQuote(AnsiToUtf8(ds.Fields(f).FieldName())) + ": " + ValueJson(ds.Fields(f));
-    }
-    out += "}";
   }
   out += first ? "]\n}\n" : "\n  ]\n}\n";
   return out;
@@ -248,110 +292,115 @@ std::string DumpDataSet(TClientDataSet& ds) {
 
 namespace {
 
+bool IsType(const Json& v, Json::value_t type) {
+  if (type == Json::value_t::number_float) return v.is_number();
+  return v.type() == type;
+}
+
 class Maker {
  public:
   Maker(const std::string& file) : file_(file) {}
 
-  [[noreturn]] void Fail(const JsonValue& at, const std::string& what) const {
-    throw InputError(file_, std::to_string(at.line) + ":" + std::to_string(at.column) + ": " + what);
-  }
+  [[noreturn]] void Fail(const std::string& what) const { throw InputError(file_, what); }
 
-  const JsonValue& Member(const JsonValue& object, const char* key, Type type, const std::string& context) const {
-    const JsonValue* v = object.Find(key);
-    if (!v) Fail(object, context + ": \"" + key + "\" is missing");
-    if (!v->Is(type)) {
-      JsonValue wanted;
-      wanted.type = type;
-      Fail(*v, context + ": \"" + key + "\" must be " + wanted.TypeName() + ", not " + v->TypeName());
+  const Json& Member(const Json& object, const char* key, Json::value_t type, const std::string& context) const {
+    const auto it = object.find(key);
+    if (it == object.end()) Fail(context + ": \"" + key + "\" is missing");
+    if (!IsType(*it, type)) {
+      const Json wanted(type);
+      Fail(context + ": \"" + key + "\" must be " + JsonTypeName(wanted) + ", not " + JsonTypeName(*it));
     }
-    return *v;
+    return *it;
   }
 
-  void OnlyMembers(const JsonValue& object, std::initializer_list<const char*> allowed,
+  void OnlyMembers(const Json& object, std::initializer_list<const char*> allowed,
                    const std::string& context) const {
-    for (const auto& member : object.members) {
+    for (const auto& member : object.items()) {
       bool known = false;
-      for (const char* name : allowed) known = known || member.first == name;
-      if (!known) Fail(member.second, context + ": unknown member \"" + member.first + "\"");
+      for (const char* name : allowed) known = known || member.key() == name;
+      if (!known) Fail(context + ": unknown member \"" + member.key() + "\"");
     }
   }
 
-  std::string Text1252(const JsonValue& v, const std::string& context) const {
+  std::string Text1252(const std::string& utf8, const std::string& context) const {
     std::string text;
     unsigned bad = 0;
-    if (!Utf8To1252(v.text, text, bad)) {
+    if (!Utf8To1252(utf8, text, bad)) {
       char cp[16];
       std::snprintf(cp, sizeof cp, "U+%04X", bad);
-      Fail(v, context + ": character " + cp + " has no Windows-1252 form");
+      Fail(context + ": character " + cp + " has no Windows-1252 form");
     }
     return text;
   }
+  std::string Text1252(const Json& v, const std::string& context) const {
+    return Text1252(v.get_ref<const std::string&>(), context);
+  }
 
-  void Fields(const JsonValue& list, TClientDataSet& ds) const {
-    if (!list.Is(Type::Array)) Fail(list, "the fields must be an array, not " + std::string(list.TypeName()));
-    if (list.items.empty()) Fail(list, "there are no fields");
-    for (size_t i = 0; i < list.items.size(); ++i) {
-      const JsonValue& f = list.items[i];
+  void Fields(const Json& list, TClientDataSet& ds) const {
+    if (!list.is_array()) Fail("the fields must be an array, not " + std::string(JsonTypeName(list)));
+    if (list.empty()) Fail("there are no fields");
+    for (size_t i = 0; i < list.size(); ++i) {
+      const Json& f = list[i];
       const std::string context = "field " + std::to_string(i + 1);
-      if (!f.Is(Type::Object)) Fail(f, context + " must be an object, not " + f.TypeName());
+      if (!f.is_object()) Fail(context + " must be an object, not " + JsonTypeName(f));
       OnlyMembers(f, {"name", "kind", "width", "required"}, context);
-      const std::string name = Text1252(Member(f, "name", Type::String, context), context);
-      const JsonValue& kindValue = Member(f, "kind", Type::String, context);
+      const std::string name = Text1252(Member(f, "name", Json::value_t::string, context), context);
+      const std::string& kindName = Member(f, "kind", Json::value_t::string, context).get_ref<const std::string&>();
       const Kind* kind = nullptr;
       for (const Kind& k : kKinds)
-        if (kindValue.text == k.name) kind = &k;
+        if (kindName == k.name) kind = &k;
       if (!kind) {
         std::string known;
         for (const Kind& k : kKinds) known += std::string(known.empty() ? "" : ", ") + k.name;
-        Fail(kindValue, context + ": unknown kind \"" + kindValue.text + "\" (known: " + known + ")");
+        Fail(context + ": unknown kind \"" + kindName + "\" (known: " + known + ")");
       }
       int width = 0;
-      if (const JsonValue* w = f.Find("width")) {
-        if (!w->Is(Type::Number) || w->number != std::floor(w->number) || w->number < 0 || w->number > 65535)
-          Fail(*w, context + ": \"width\" must be a whole number from 0 to 65535");
-        width = static_cast<int>(w->number);
+      if (const auto w = f.find("width"); w != f.end()) {
+        if (!w->is_number_integer() || w->get<long long>() < 0 || w->get<long long>() > 65535)
+          Fail(context + ": \"width\" must be a whole number from 0 to 65535");
+        width = w->get<int>();
       }
       if (!HasWidth(kind->type) && width != 0)
-        Fail(f, context + ": a " + kind->name + " field has no width (write 0 or leave it out)");
+        Fail(context + ": a " + kind->name + " field has no width (write 0 or leave it out)");
       bool required = false;
-      if (const JsonValue* r = f.Find("required")) {
-        if (!r->Is(Type::Boolean)) Fail(*r, context + ": \"required\" must be true or false");
-        required = r->boolean;
+      if (const auto r = f.find("required"); r != f.end()) {
+        if (!r->is_boolean()) Fail(context + ": \"required\" must be true or false");
+        required = r->get<bool>();
       }
       try {
         ds.FieldDefs().Add(name, kind->type, width, required);
       } catch (const EDatabaseError& e) {
-        Fail(f, context + ": " + e.what());
+        Fail(context + ": " + e.what());
       }
     }
   }
 
-  void Indexes(const JsonValue& list, TClientDataSet& ds) const {
-    if (!list.Is(Type::Array)) Fail(list, "\"indexes\" must be an array");
-    for (size_t i = 0; i < list.items.size(); ++i) {
-      const JsonValue& x = list.items[i];
+  void Indexes(const Json& list, TClientDataSet& ds) const {
+    if (!list.is_array()) Fail("\"indexes\" must be an array");
+    for (size_t i = 0; i < list.size(); ++i) {
+      const Json& x = list[i];
       const std::string context = "index " + std::to_string(i + 1);
-      if (!x.Is(Type::Object)) Fail(x, context + " must be an object");
+      if (!x.is_object()) Fail(context + " must be an object");
       OnlyMembers(x, {"name", "fields", "caseInsensitive"}, context);
-      const std::string name = Text1252(Member(x, "name", Type::String, context), context);
-      const std::string fields = Text1252(Member(x, "fields", Type::String, context), context);
+      const std::string name = Text1252(Member(x, "name", Json::value_t::string, context), context);
+      const std::string fields = Text1252(Member(x, "fields", Json::value_t::string, context), context);
       TIndexOptions options;
-      if (const JsonValue* ci = x.Find("caseInsensitive")) {
-        if (!ci->Is(Type::Boolean)) Fail(*ci, context + ": \"caseInsensitive\" must be true or false");
-        if (ci->boolean) options.Include(ixCaseInsensitive);
+      if (const auto ci = x.find("caseInsensitive"); ci != x.end()) {
+        if (!ci->is_boolean()) Fail(context + ": \"caseInsensitive\" must be true or false");
+        if (ci->get<bool>()) options.Include(ixCaseInsensitive);
       }
       try {
         ds.IndexDefs().Add(name, fields, options);
       } catch (const EDatabaseError& e) {
-        Fail(x, context + ": " + e.what());
+        Fail(context + ": " + e.what());
       }
     }
   }
 
-  void SetValue(TField& field, const JsonValue& v, const std::string& context) const {
+  void SetValue(TField& field, const Json& v, const std::string& context) const {
     const TFieldType type = field.DataType();
-    auto expected = [&](const char* what) { Fail(v, context + ": expected " + what + ", got " + v.TypeName()); };
-    if (v.Is(Type::Null)) {
+    auto expected = [&](const char* what) { Fail(context + ": expected " + what + ", got " + JsonTypeName(v)); };
+    if (v.is_null()) {
       field.Clear();
       return;
     }
@@ -359,11 +408,11 @@ class Maker {
       case ftString:
       case ftWideString:
       case ftMemo: {
-        if (!v.Is(Type::String)) expected("a text");
+        if (!v.is_string()) expected("a text");
         const std::string text = Text1252(v, context);
         if (type != ftMemo && static_cast<int>(text.size()) > field.Size())
-          Fail(v, context + ": the text has " + std::to_string(text.size()) + " characters, the width is " +
-                      std::to_string(field.Size()));
+          Fail(context + ": the text has " + std::to_string(text.size()) + " characters, the width is " +
+               std::to_string(field.Size()));
         field.SetAsString(text);
         return;
       }
@@ -371,92 +420,93 @@ class Maker {
       case ftInteger:
       case ftWord:
       case ftLargeint: {
-        if (!v.Is(Type::Number)) expected("a whole number");
-        long long whole = 0;
-        const auto r = std::from_chars(v.text.data(), v.text.data() + v.text.size(), whole);
-        if (r.ec != std::errc() || r.ptr != v.text.data() + v.text.size())
-          Fail(v, context + ": " + v.text + " is not a whole number in range");
-        field.SetValue(Variant(whole));
+        // Whole numbers arrive as 64-bit integers, every digit kept.
+        if (!v.is_number()) expected("a whole number");
+        if (!v.is_number_integer() || (v.is_number_unsigned() && v.get<unsigned long long>() > 9223372036854775807ULL))
+          Fail(context + ": " + JsonText(v) + " is not a whole number in range");
+        field.SetValue(Variant(v.get<long long>()));
         return;
       }
       case ftBoolean:
-        if (!v.Is(Type::Boolean)) expected("true or false");
-        field.SetAsBoolean(v.boolean);
+        if (!v.is_boolean()) expected("true or false");
+        field.SetAsBoolean(v.get<bool>());
         return;
       case ftFloat:
       case ftCurrency:
-        if (v.Is(Type::String)) {
-          if (v.text == "NaN") return field.SetAsFloat(std::nan(""));
-          if (v.text == "Infinity") return field.SetAsFloat(HUGE_VAL);
-          if (v.text == "-Infinity") return field.SetAsFloat(-HUGE_VAL);
+        if (v.is_string()) {
+          const std::string& text = v.get_ref<const std::string&>();
+          if (text == "NaN") return field.SetAsFloat(std::nan(""));
+          if (text == "Infinity") return field.SetAsFloat(HUGE_VAL);
+          if (text == "-Infinity") return field.SetAsFloat(-HUGE_VAL);
         }
-        if (!v.Is(Type::Number)) expected("a number");
-        field.SetAsFloat(v.number);
+        if (!v.is_number()) expected("a number");
+        field.SetAsFloat(v.get<double>());
         return;
       case ftDate:
       case ftTime:
       case ftDateTime: {
-        if (!v.Is(Type::String)) expected("a text");
+        if (!v.is_string()) expected("a text");
+        const std::string& text = v.get_ref<const std::string&>();
         TDateTime when;
-        if (!ParseDate(v.text, type, when)) {
+        if (!ParseDate(text, type, when)) {
           const char* form = type == ftDate ? "YYYY-MM-DD" : type == ftTime ? "hh:nn:ss" : "YYYY-MM-DD hh:nn:ss";
-          Fail(v, context + ": \"" + v.text + "\" is not a " + KindName(type) + " (" + form + ")");
+          Fail(context + ": \"" + text + "\" is not a " + KindName(type) + " (" + form + ")");
         }
         field.SetAsDateTime(when);
         return;
       }
       default: {
-        if (!v.Is(Type::String)) expected("a base64 text");
+        if (!v.is_string()) expected("a base64 text");
         std::string bytes;
-        if (!FromBase64(v.text, bytes)) Fail(v, context + ": not valid base64");
+        if (!FromBase64(v.get_ref<const std::string&>(), bytes)) Fail(context + ": not valid base64");
         if (type == ftBytes && static_cast<int>(bytes.size()) > field.Size())
-          Fail(v, context + ": " + std::to_string(bytes.size()) + " bytes, the field holds " +
-                      std::to_string(field.Size()));
+          Fail(context + ": " + std::to_string(bytes.size()) + " bytes, the field holds " +
+               std::to_string(field.Size()));
         field.SetValue(Variant::Bytes(std::vector<uint8_t>(bytes.begin(), bytes.end())));
         return;
       }
     }
   }
 
-  void Rows(const JsonValue& list, TClientDataSet& ds) const {
-    if (!list.Is(Type::Array)) Fail(list, "the rows must be an array, not " + std::string(list.TypeName()));
-    for (size_t r = 0; r < list.items.size(); ++r) {
-      const JsonValue& row = list.items[r];
+  void Rows(const Json& list, TClientDataSet& ds) const {
+    if (!list.is_array()) Fail("the rows must be an array, not " + std::string(JsonTypeName(list)));
+    for (size_t r = 0; r < list.size(); ++r) {
+      const Json& row = list[r];
       const std::string context = "row " + std::to_string(r + 1);
       ds.Append();
-      if (row.Is(Type::Object)) {
-        for (const auto& member : row.members) {
+      if (row.is_object()) {
+        for (const auto& member : row.items()) {
           std::string name;
           unsigned bad = 0;
-          TField* field = Utf8To1252(member.first, name, bad) ? ds.FindField(name) : nullptr;
-          if (!field) Fail(member.second, context + ": no field named \"" + member.first + "\"");
-          Set(*field, member.second, context + ", field '" + member.first + "'");
+          TField* field = Utf8To1252(member.key(), name, bad) ? ds.FindField(name) : nullptr;
+          if (!field) Fail(context + ": no field named \"" + member.key() + "\"");
+          Set(*field, member.value(), context + ", field '" + member.key() + "'");
         }
-      } else if (row.Is(Type::Array)) {
-        if (static_cast<int>(row.items.size()) != ds.FieldCount())
-          Fail(row, context + ": " + std::to_string(row.items.size()) + " values for " +
-                        std::to_string(ds.FieldCount()) + " fields");
+      } else if (row.is_array()) {
+        if (static_cast<int>(row.size()) != ds.FieldCount())
+          Fail(context + ": " + std::to_string(row.size()) + " values for " + std::to_string(ds.FieldCount()) +
+               " fields");
         for (int f = 0; f < ds.FieldCount(); ++f)
-          Set(ds.Fields(f), row.items[static_cast<size_t>(f)],
+          Set(ds.Fields(f), row[static_cast<size_t>(f)],
               context + ", field '" + AnsiToUtf8(ds.Fields(f).FieldName()) + "'");
       } else {
-        Fail(row, context + " must be an object or an array, not " + row.TypeName());
+        Fail(context + " must be an object or an array, not " + JsonTypeName(row));
       }
       try {
         ds.Post();
       } catch (const EDatabaseError& e) {
-        Fail(row, context + ": " + e.what());
+        Fail(context + ": " + e.what());
       }
     }
   }
 
  private:
   // The dataset's own checks (ranges, dates) report with the value's place.
-  void Set(TField& field, const JsonValue& v, const std::string& context) const {
+  void Set(TField& field, const Json& v, const std::string& context) const {
     try {
       SetValue(field, v, context);
     } catch (const Exception& e) {
-      Fail(v, context + ": " + e.what());
+      Fail(context + ": " + e.what());
     }
   }
 
@@ -465,17 +515,17 @@ class Maker {
 
 }  // namespace
 
-void MakeDataSet(const JsonValue& fields, const std::string& fieldsFile, const JsonValue& rows,
+void MakeDataSet(const Json& fields, const std::string& fieldsFile, const Json& rows,
                  const std::string& rowsFile, TClientDataSet& ds) {
   const Maker forFields(fieldsFile);
-  const JsonValue* fieldList = &fields;
-  if (fields.Is(Type::Object)) {
+  const Json* fieldList = &fields;
+  if (fields.is_object()) {
     forFields.OnlyMembers(fields, {"fields", "indexes", "rows"}, "the document");
-    fieldList = &forFields.Member(fields, "fields", Type::Array, "the document");
+    fieldList = &forFields.Member(fields, "fields", Json::value_t::array, "the document");
   }
   forFields.Fields(*fieldList, ds);
-  if (fields.Is(Type::Object))
-    if (const JsonValue* indexes = fields.Find("indexes")) forFields.Indexes(*indexes, ds);
+  if (fields.is_object())
+    if (const auto indexes = fields.find("indexes"); indexes != fields.end()) forFields.Indexes(*indexes, ds);
   try {
     ds.CreateDataSet();
   } catch (const EDatabaseError& e) {
@@ -484,8 +534,8 @@ void MakeDataSet(const JsonValue& fields, const std::string& fieldsFile, const J
   ds.SetLogChanges(false);
 
   const Maker forRows(rowsFile);
-  const JsonValue* rowList = &rows;
-  if (rows.Is(Type::Object)) rowList = &forRows.Member(rows, "rows", Type::Array, "the document");
+  const Json* rowList = &rows;
+  if (rows.is_object()) rowList = &forRows.Member(rows, "rows", Json::value_t::array, "the document");
   forRows.Rows(*rowList, ds);
 }
 
