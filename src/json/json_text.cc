@@ -48,8 +48,9 @@ Json ParseJson(const std::string& text) {
                        [&strictness](int depth, Json::parse_event_t event, Json& parsed) {
                          return strictness(depth, event, parsed);
                        });
-  } catch (const Json::parse_error& e) {
-    // "[json.exception.parse_error.101] parse error at line 1, column 5: ..."
+  } catch (const Json::exception& e) {
+    // "[json.exception.parse_error.101] parse error at line 1, column 5: ...",
+    // "[json.exception.out_of_range.406] number overflow parsing '1e400'"
     std::string what = e.what();
     const size_t at = what.find("] ");
     throw JsonError(at == std::string::npos ? what : what.substr(at + 2));

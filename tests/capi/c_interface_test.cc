@@ -166,6 +166,7 @@ TEST_F(CInterfaceTest, BadInputIsAClearLastError) {
     bool ran = false;  // the operation ran (and returned false): its result comes back
   } cases[] = {
       {"Sangria", R"(["", "001", 5.0)", MDX_ERROR_JSON, "Sangria: the arguments are not JSON: parse error at line 1"},
+      {"Sangria", R"(["", "001", 1e400])", MDX_ERROR_JSON, "Sangria: the arguments are not JSON: number overflow"},
       {"Sangria", R"({"valor": 5})", MDX_ERROR_ARGUMENT, "Sangria: the arguments must be a JSON array, not an object"},
       {"Sangrya", "[]", MDX_ERROR_UNKNOWN_NAME, "unknown operation \"Sangrya\""},
       {"Sangria", R"(["", "001"])", MDX_ERROR_ARGUMENT, "Sangria takes 3 arguments, 2 given"},
