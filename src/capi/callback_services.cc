@@ -33,15 +33,7 @@ void CallbackServices::Delay(int count) {
   else HostServices::Delay(count);
 }
 
-mdx::AnsiString CallbackServices::HostDirectory() {
-  if (folder_.empty()) {
-    std::error_code error;
-    const std::filesystem::path current = std::filesystem::current_path(error);
-    folder_ = error ? mdx::platform::ExecutableDirectory()
-                    : mdx::platform::IncludeTrailingPathDelimiter(current.string());
-  }
-  return folder_;
-}
+mdx::AnsiString CallbackServices::HostDirectory() { return folder_; }
 
 std::vector<mdx::AnsiString> CallbackServices::TakeShown() {
   std::vector<mdx::AnsiString> shown;
@@ -49,10 +41,26 @@ std::vector<mdx::AnsiString> CallbackServices::TakeShown() {
   return shown;
 }
 
+namespace {
+
+// The current directory, the default folder of a host that sets none.
+mdx::AnsiString CurrentFolder() {
+  std::error_code error;
+  const std::filesystem::path current = std::filesystem::current_path(error);
+  if (error) return mdx::platform::ExecutableDirectory();
+  return mdx::platform::IncludeTrailingPathDelimiter(current.string());
+}
+
+}  // namespace
+
 CallbackServices& Services() {
   static CallbackServices services;
-  static const bool installed = (mdx::InstallHostServices(&services), true);
-  (void)installed;
+  static bool installed = false;
+  if (!installed) {
+    services.SetFolder(CurrentFolder());
+    mdx::InstallHostServices(&services);
+    installed = true;
+  }
   return services;
 }
 
