@@ -115,9 +115,15 @@ bool FromBase64(const std::string& text, std::string& out) {
 
 // --- dates ---------------------------------------------------------------------
 
+// Date-times as data packets store them: the whole days count toward zero and
+// the fraction, whatever the sign, is the time of day (-1.25 is 29 December
+// 1899, 06:00).
+TDateTime WholeDays(TDateTime value) { return std::trunc(value); }
+TDateTime TimeOfDay(TDateTime value) { return std::fabs(value - std::trunc(value)); }
+
 std::string DateText(TDateTime value) {
   int y, m, d;
-  DecodeDate(value, y, m, d);
+  DecodeDate(WholeDays(value), y, m, d);
   char text[16];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d", y, m, d);
   return text;
@@ -125,7 +131,7 @@ std::string DateText(TDateTime value) {
 
 std::string TimeText(TDateTime value) {
   int h, n, s, ms;
-  DecodeTime(value, h, n, s, ms);
+  DecodeTime(TimeOfDay(value), h, n, s, ms);
   char text[16];
   if (ms)
     std::snprintf(text, sizeof text, "%02d:%02d:%02d.%03d", h, n, s, ms);
@@ -170,7 +176,7 @@ bool ParseDate(const std::string& text, TFieldType type, TDateTime& value) {
   if (text.size() == 10) return true;
   TDateTime time;
   if (type != ftDateTime || (text[10] != ' ' && text[10] != 'T') || !ParseTime(text, 11, time)) return false;
-  value += time;
+  value = value < 0 ? value - time : value + time;
   return true;
 }
 
