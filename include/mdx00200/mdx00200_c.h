@@ -4,8 +4,9 @@
  *
  * Plain C (C89 and later, and C++): only const char*, int, void* and function
  * pointers cross it. On Windows 32-bit every function and callback is
- * __stdcall, exported from Mdx00200.dll under its plain name (the .def file
- * beside this header); elsewhere the platform's C convention.
+ * __stdcall, exported from Mdx00200.dll under its plain name (mdx_call, as
+ * mdx00200_c.def lists them) and under the decorated name the import library
+ * links (mdx_call@8); elsewhere the platform's C convention.
  *
  * Calls. mdx_call(operation, arguments) runs one operation of the package by
  * its name ("AbreCupom", "Leitura_X_Imp", ...; docs/operations.md lists them
