@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -13,6 +12,7 @@
 
 #include "mdx00200/platform.h"
 #include "session/run_program.h"
+#include "support/declared_operations.h"
 #include "support/temp_folder.h"
 
 namespace mdx::test {
@@ -86,14 +86,14 @@ const char kStart[] =
 std::string Calls(const std::string& second) { return std::string("{\"calls\": [") + kStart + ",\n" + second + "]}"; }
 
 const MalformedCase kMalformed[] = {
-    {"unknown operation", "", {"entry 2 (line 2, AbreCupon)", "unknown operation \"AbreCupon\""}},
-    {"wrong count", "", {"entry 2 (line 2, Sangria)", "Sangria takes 3 arguments, the entry gives 2"}},
-    {"wrong type", "", {"entry 2 (line 2, Estado_Imp)", "argument 2: expected true or false, got a text"}},
-    {"text for a number", "", {"entry 2 (line 2, Suprimento)", "argument 3:", "\"cem\" is not a date"}},
-    {"unreadable file", "", {"entry 2 (line 2, ImprimeProdBloq)", "argument 2: cannot load the dataset file", "missing.cds"}},
-    {"unknown dataset name", "", {"entry 2 (line 2, ImpSaldo)", "no earlier entry made a dataset named \"saldos\""}},
-    {"unknown console step", "", {"entry 2 (line 2, console copy)", "unknown console step \"copy\""}},
-    {"bad JSON", "", {"script.json:2:23: expected ',' or '}'"}},
+    {"unknown operation", "", {"entry 2 (AbreCupon)", "unknown operation \"AbreCupon\""}},
+    {"wrong count", "", {"entry 2 (Sangria)", "Sangria takes 3 arguments, the entry gives 2"}},
+    {"wrong type", "", {"entry 2 (Estado_Imp)", "argument 2: expected true or false, got a text"}},
+    {"text for a number", "", {"entry 2 (Suprimento)", "argument 3:", "\"cem\" is not a date"}},
+    {"unreadable file", "", {"entry 2 (ImprimeProdBloq)", "argument 2: cannot load the dataset file", "missing.cds"}},
+    {"unknown dataset name", "", {"entry 2 (ImpSaldo)", "no earlier entry made a dataset named \"saldos\""}},
+    {"unknown console step", "", {"entry 2 (console copy)", "unknown console step \"copy\""}},
+    {"bad JSON", "", {"script.json: parse error at line 2, column 28: syntax error while parsing object"}},
 };
 
 std::string ScriptOf(const std::string& name) {
@@ -125,29 +125,8 @@ TEST(ConsoleTest, MalformedScriptsStopBeforeAnythingIsSent) {
   }
 }
 
-// The operations the package's headers declare (namespace Mdx00200, marked
-// MDX_API), found by reading the headers.
-std::set<std::string> DeclaredOperations() {
-  std::set<std::string> names;
-  const std::regex declaration(R"(MDX_API\s+([^;{]*?)\b(\w+)\s*\()");
-  for (const auto& entry : fs::directory_iterator(MDX_HEADERS_DIR)) {
-    std::ifstream file(entry.path(), std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    const std::string source = text.str();
-    for (auto it = std::sregex_iterator(source.begin(), source.end(), declaration); it != std::sregex_iterator(); ++it) {
-      const std::string before = (*it)[1];
-      const std::string name = (*it)[2];
-      // Globals, and the marker's own definitions in export.h.
-      if (before.find("extern") != std::string::npos || name.rfind("__", 0) == 0) continue;
-      names.insert(name);
-    }
-  }
-  return names;
-}
-
 TEST(ConsoleTest, EveryDeclaredOperationCanBeCalledFromAScript) {
-  const std::set<std::string> declared = DeclaredOperations();
+  const std::set<std::string> declared = DeclaredOperations(MDX_HEADERS_DIR);
   ASSERT_TRUE(declared.count("AbreCupom") && declared.count("GetValue") && declared.count("geraEad"));
   TemporaryFolder temp("mdx_console");
   const ConsoleRun run = Console(temp, {"--list"});

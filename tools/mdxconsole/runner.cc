@@ -11,27 +11,16 @@ namespace mdxconsole {
 
 namespace {
 
-using Type = JsonValue::Type;
-
 bool SameJson(const JsonValue& a, const JsonValue& b) {
-  if (a.type != b.type) return false;
-  switch (a.type) {
-    case Type::Null: return true;
-    case Type::Boolean: return a.boolean == b.boolean;
-    case Type::Number: return a.number == b.number;
-    case Type::String: return a.text == b.text;
-    default: return false;
-  }
+  if (a.is_number() && b.is_number()) return a.get<double>() == b.get<double>();
+  if (a.is_structured() || b.is_structured()) return false;
+  return a == b;
 }
 
 std::string ShowJson(const JsonValue& j) {
-  switch (j.type) {
-    case Type::Null: return "null";
-    case Type::Boolean: return j.boolean ? "true" : "false";
-    case Type::Number: return ShowNumber(j.number);
-    case Type::String: return mdxjson::JsonQuote(j.text);
-    default: return j.TypeName();
-  }
+  if (j.is_number()) return ShowNumber(j.get<double>());
+  if (j.is_structured()) return mdxjson::JsonTypeName(j);
+  return mdxjson::JsonText(j);
 }
 
 void CheckCall(const ScriptEntry& entry, mdx::platform::LibraryHandle package, CallContext& context) {
@@ -42,8 +31,7 @@ void CheckCall(const ScriptEntry& entry, mdx::platform::LibraryHandle package, C
   if (entry.args.size() != op->op->Arity())
     throw ScriptError(entry.op + " takes " + std::to_string(op->op->Arity()) + " arguments, the entry gives " +
                       std::to_string(entry.args.size()));
-  if (entry.expect && !entry.expect->Is(Type::Boolean) && !entry.expect->Is(Type::String) &&
-      !entry.expect->Is(Type::Number))
+  if (entry.expect && !entry.expect->is_boolean() && !entry.expect->is_string() && !entry.expect->is_number())
     throw ScriptError("\"expect\" must be true/false, a text or a number");
   op->op->Run(nullptr, entry.args, context);
 }
