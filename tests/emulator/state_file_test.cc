@@ -39,6 +39,8 @@ PrinterState EveryFieldSet() {
   s.tape = {"PLAIN", "", "back\\slash \x01 del \x7f", "\xc7\xc3O 1252 \xe9", "|pipe"};
 
   s.movementDate = EncodeDate(2026, 12, 5);
+  s.closedDay = EncodeDate(2026, 12, 4);
+  s.lastDocumentTime = EncodeDate(2026, 12, 5) + EncodeTime(23, 59, 58, 7);
   s.couponPaying = true;
   s.serialNumber = "X\\Y\xe9";
   s.ecfNumber = 999;
@@ -489,6 +491,8 @@ TEST_F(StateFileTest, SetStateRefusesWhatThePrinterCannotHold) {
       [](PrinterState& s) { s.serialNumber = "SW00000001"; },
       [](PrinterState& s) { s.ecfNumber = 1000; },
       [](PrinterState& s) { s.movementDate = EncodeDate(2026, 12, 5) + 0.5; },
+      [](PrinterState& s) { s.closedDay = EncodeDate(2026, 12, 5) + 0.5; },
+      [](PrinterState& s) { s.lastDocumentTime = -1; },
       [](PrinterState& s) { s.grandTotal = -1; },
       [](PrinterState& s) { s.day.taxableBases[3] = kLargestAmount + 1; },
       [](PrinterState& s) { s.day.payments[0].count = 10000; },
