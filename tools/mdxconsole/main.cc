@@ -205,7 +205,9 @@ int main(int argc, char** argv) {
 
   std::printf("mdxconsole: %s, work folder %s\n", script.path.c_str(), workFolder.c_str());
   const Baseline baseline = TakeBaseline(printer ? printer->State() : LineState(stateFile), workFolder);
-  const RunOutcome outcome = RunScript(script, package, host, workFolder, stdout, ignored);
+  const PrinterAccess access{[printerEntry] { return printerEntry(); },
+                             [&host](mdx::TDateTime now) { host.SetNow(now); }};
+  const RunOutcome outcome = RunScript(script, package, host, access, workFolder, stdout, ignored);
 
   // The package may have switched the printer off and on: ask again.
   printer = printerEntry();
