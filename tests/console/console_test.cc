@@ -159,6 +159,24 @@ TEST(ConsoleTest, PrinterStepsFailWhereThePrinterRefuses) {
   EXPECT_NE(run.LastLine().find("\"errors\":2}"), std::string::npos) << run.LastLine();
 }
 
+// A resumed printer keeps its documents: a script whose clock is before the
+// last of them stops with a message before it sends anything.
+TEST(ConsoleTest, ResumedPrinterRefusesAScriptClockBeforeItsLastDocument) {
+  TemporaryFolder temp("mdx_console");
+  const auto write = [&temp](const char* name, const char* clock) {
+    std::ofstream(temp.File(name), std::ios::binary)
+        << "{\"clock\": \"" << clock << "\", \"calls\": [" << kStart << ",\n"
+        << "{\"op\": \"Leitura_X_Imp\", \"args\": [\"key\", \"\", \"007\", \"\"], \"expect\": true}]}";
+  };
+  write("day2.json", "07/12/2026 09:00:00");
+  write("day1.json", "06/12/2026 09:00:00");
+  ASSERT_EQ(Console(temp, {"--work", temp.File("work"), temp.File("day2.json")}).status, 0);
+  const ConsoleRun back = Console(temp, {"--work", temp.File("work"), "--resume", temp.File("day1.json")});
+  EXPECT_EQ(back.status, 2);
+  EXPECT_NE(back.err.find("before the last document (07/12/2026 09:00:"), std::string::npos) << back.err;
+  EXPECT_EQ(back.out, "");
+}
+
 // The operations the package's headers declare (namespace Mdx00200, marked
 // MDX_API), found by reading the headers.
 std::set<std::string> DeclaredOperations() {
