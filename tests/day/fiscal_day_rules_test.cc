@@ -128,6 +128,21 @@ TEST_F(FiscalDayRulesTest, TheFiscalMemoryRefusesAZDatedBeforeTheLastOne) {
   EXPECT_THROW(Printer().SetClock(kDay + EncodeTime(9, 0, 0, 0)), Exception);
 }
 
+TEST_F(FiscalDayRulesTest, SummerTimeEndsOnlyWhenTheHourBackKeepsClearOfTheLastDocument) {
+  using SchemeFn = bool (*)(const AnsiString&);
+  emulator::PrinterState state = Printer().State();
+  state.summerTime = true;
+  Printer().SetState(state);
+  ASSERT_TRUE(X());
+  EXPECT_FALSE(Package().Op<SchemeFn>("Muda_Horario")("007"));
+  EXPECT_EQ(SwedaRet(), ".-E012");
+  EXPECT_TRUE(Printer().State().summerTime);
+  // An hour and more after the last document, the clock may go back.
+  MoveTo(kDay + EncodeTime(11, 30, 0, 0));
+  EXPECT_TRUE(Package().Op<SchemeFn>("Muda_Horario")("007"));
+  EXPECT_FALSE(Printer().State().summerTime);
+}
+
 TEST_F(FiscalDayRulesTest, ChangeComesOffTheCashWhateverOrderThePaymentsCameIn) {
   emulator::PrinterState state = Printer().State();
   state.paymentMethods[1] = {'S', "Cartao"};
