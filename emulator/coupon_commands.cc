@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "emulator/day_rules.h"
 #include "emulator/digit_fields.h"
 #include "emulator/documents.h"
 #include "emulator/item_arithmetic.h"
@@ -110,7 +111,7 @@ AnsiString OpenCoupon(CommandContext& context, const AnsiString& params) {
   }
   const PrinterState& current = context.State();
   if (current.document != DocumentKind::kNone) return RefusedDocumentOpen();
-  if (current.zPending) return Refused(kStatusZPending);
+  if (std::optional<AnsiString> refusal = DayRefusal(current, context.Now())) return *refusal;
 
   PrinterState& s = context.Change();
   StartDocument(s, context.Now(), DetailKind::kFiscalCoupon, "CUPOM FISCAL",

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "emulator/day_codec.h"
 #include "emulator/detail_codec.h"
 #include "emulator/device_codec.h"
 #include "emulator/fiscal_memory_codec.h"
@@ -165,7 +166,8 @@ class Decoder {
            Accumulators("payment_totals", "payment_total", d.payments) &&
            Accumulators("totalizer_totals", "totalizer_total", d.totalizers) && TaxRates(s) &&
            PaymentMethods(s) && Totalizers(s) && DecodeSale(r_, s) &&
-           DecodeFiscalMemory(r_, s) && DecodeDevices(r_, s) && DecodeDetail(r_, s);
+           DecodeFiscalMemory(r_, s) && DecodeDevices(r_, s) && DecodeDayMarks(r_, s) &&
+           DecodeDetail(r_, s);
   }
 
   bool TapeLines(int width, std::vector<AnsiString>& tape) {
@@ -363,6 +365,7 @@ std::string EncodeState(const PrinterState& s) {
   EncodeSale(s, w.Text());
   EncodeFiscalMemory(s, w.Text());
   EncodeDevices(s, w.Text());
+  EncodeDayMarks(s, w.Text());
   EncodeDetail(s, w.Text());
 
   w.Put("tape", static_cast<int64_t>(s.tape.size()));

@@ -55,6 +55,11 @@ LostReply JudgeFailedOpening(const AnsiString& scheme, const AnsiString& failedR
   return replies::SaleUnderWay(SwedaRet) ? LostReply::kRan : LostReply::kNotRun;
 }
 
+LostReply JudgeFailedClosing(const AnsiString& scheme) {
+  if (!channel::SendCommand(scheme, "28", true, true)) return LostReply::kUnknown;
+  return replies::SaleUnderWay(SwedaRet) ? LostReply::kNotRun : LostReply::kRan;
+}
+
 GuardedCommand PrepareCommand(const AnsiString& scheme, const AnsiString& code,
                               std::vector<AnsiString> params, bool ownErrorHandling,
                               bool mayResend) {

@@ -42,6 +42,11 @@ LostReply JudgeFailedCommand(const AnsiString& scheme, const AnsiString& failedR
 // reply was lost: the status ("28") says whether a sale is now under way.
 LostReply JudgeFailedOpening(const AnsiString& scheme, const AnsiString& failedReply);
 
+// After the operator asked to print again a coupon closing ("12") that
+// failed: a coupon still in its sale or payment phase did not close; with no
+// sale under way the close ran (the printer refuses a second one).
+LostReply JudgeFailedClosing(const AnsiString& scheme);
+
 // A sale command that may be sent again after a failure, never twice.
 struct GuardedCommand {
   AnsiString scheme;

@@ -48,6 +48,8 @@ struct BundledCase {
   const char* summary;
 };
 
+// Three days: a coupon of 23.97 a day, three Z reductions (the second made
+// the morning after a missed night).
 // Till day: four coupons (23.97, 41.80 with its cancelled item, 41.00 with
 // its surcharge, 5.90 cancelled afterwards), one Z reduction, three signed
 // fiscal-menu files. Restaurant day: two coupons (98.90 with the service
@@ -59,6 +61,9 @@ const BundledCase kBundled[] = {
      "\"Dados/MenuFiscal/LMFS_SW0000001_20261206_090000.txt\"],\"errors\":0}"},
     {"restaurant-day.json",
      "{\"coupons\":2,\"cancelled\":0,\"grand_total\":113.90,\"gross\":113.90,\"z_reductions\":1,"
+     "\"files\":[],\"errors\":0}"},
+    {"three-days.json",
+     "{\"coupons\":3,\"cancelled\":0,\"grand_total\":71.91,\"gross\":71.91,\"z_reductions\":3,"
      "\"files\":[],\"errors\":0}"},
 };
 
@@ -93,6 +98,8 @@ const MalformedCase kMalformed[] = {
     {"unreadable file", "", {"entry 2 (ImprimeProdBloq)", "argument 2: cannot load the dataset file", "missing.cds"}},
     {"unknown dataset name", "", {"entry 2 (ImpSaldo)", "no earlier entry made a dataset named \"saldos\""}},
     {"unknown console step", "", {"entry 2 (console copy)", "unknown console step \"copy\""}},
+    {"clock not a date", "", {"entry 2 (console set_clock)", "\"tomorrow\" is not a date"}},
+    {"bad tax-rate code", "", {"entry 2 (console program_tax_rates)", "3 capital letters or digits"}},
     {"bad JSON", "", {"script.json: parse error at line 2, column 28: syntax error while parsing object"}},
 };
 
@@ -105,6 +112,9 @@ std::string ScriptOf(const std::string& name) {
   if (name == "unknown dataset name")
     return Calls("{\"op\": \"ImpSaldo\", \"args\": [\"007\", {\"name\": \"saldos\"}, \"\", \"\"]}");
   if (name == "unknown console step") return Calls("{\"console\": \"copy\"}");
+  if (name == "clock not a date") return Calls("{\"console\": \"set_clock\", \"clock\": \"tomorrow\"}");
+  if (name == "bad tax-rate code")
+    return Calls("{\"console\": \"program_tax_rates\", \"rates\": [{\"code\": \"t1\", \"rate\": 18}]}");
   return "{\"calls\": [\n  {\"op\": \"FechaPorta\" \"args\": []}]}";  // a missing comma
 }
 
@@ -123,6 +133,48 @@ TEST(ConsoleTest, MalformedScriptsStopBeforeAnythingIsSent) {
     EXPECT_FALSE(fs::exists(temp.path() / "work"));
     EXPECT_EQ(run.out, "");
   }
+}
+
+// The printer steps run only where the printer would take them: the clock
+// never goes back past its last document, and the tax rates are programmed
+// only with no day open. Each refusal is a failed step the summary counts.
+TEST(ConsoleTest, PrinterStepsFailWhereThePrinterRefuses) {
+  TemporaryFolder temp("mdx_console");
+  {
+    std::ofstream(temp.File("script.json"), std::ios::binary)
+        << "{\"clock\": \"06/12/2026 09:00:00\", \"calls\": [" << kStart << ",\n"
+        << "{\"console\": \"program_tax_rates\", \"rates\": [{\"code\": \"T01\", \"rate\": 17.5}]},\n"
+        << "{\"op\": \"Leitura_X_Imp\", \"args\": [\"key\", \"\", \"007\", \"\"], \"expect\": true},\n"
+        << "{\"console\": \"set_clock\", \"clock\": \"05/12/2026 09:00:00\"},\n"
+        << "{\"console\": \"program_tax_rates\", \"rates\": [{\"code\": \"T01\", \"rate\": 12}]},\n"
+        << "{\"console\": \"set_clock\", \"clock\": \"07/12/2026 09:00:00\"}]}";
+  }
+  const ConsoleRun run = Console(temp, {"--work", temp.File("work"), temp.File("script.json")});
+  EXPECT_EQ(run.status, 0) << run.err;
+  for (const char* part : {"tax rate 1: T01 17.5%", "before the last document",
+                           "its tax rates are programmed only between a Z reduction",
+                           "the host's and the printer's clocks read 07/12/2026 09:00:00"}) {
+    EXPECT_NE(run.out.find(part), std::string::npos) << part << "\n" << run.out;
+  }
+  EXPECT_NE(run.LastLine().find("\"errors\":2}"), std::string::npos) << run.LastLine();
+}
+
+// A resumed printer keeps its documents: a script whose clock is before the
+// last of them stops with a message before it sends anything.
+TEST(ConsoleTest, ResumedPrinterRefusesAScriptClockBeforeItsLastDocument) {
+  TemporaryFolder temp("mdx_console");
+  const auto write = [&temp](const char* name, const char* clock) {
+    std::ofstream(temp.File(name), std::ios::binary)
+        << "{\"clock\": \"" << clock << "\", \"calls\": [" << kStart << ",\n"
+        << "{\"op\": \"Leitura_X_Imp\", \"args\": [\"key\", \"\", \"007\", \"\"], \"expect\": true}]}";
+  };
+  write("day2.json", "07/12/2026 09:00:00");
+  write("day1.json", "06/12/2026 09:00:00");
+  ASSERT_EQ(Console(temp, {"--work", temp.File("work"), temp.File("day2.json")}).status, 0);
+  const ConsoleRun back = Console(temp, {"--work", temp.File("work"), "--resume", temp.File("day1.json")});
+  EXPECT_EQ(back.status, 2);
+  EXPECT_NE(back.err.find("before the last document (07/12/2026 09:00:"), std::string::npos) << back.err;
+  EXPECT_EQ(back.out, "");
 }
 
 TEST(ConsoleTest, EveryDeclaredOperationCanBeCalledFromAScript) {

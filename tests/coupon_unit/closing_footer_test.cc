@@ -206,6 +206,12 @@ TEST_F(ClosingFooterTest, RefusedFamilyFooterIsSentAgainWhole) {
   list[27] = "1";
   list[36] = "1";
   list[32] = CreditPacket({{"F1", "Familia Um", 100}});
+  // The refused close leaves the coupon in its payment phase, as the
+  // status the package asks before sending it again shows.
+  emulator::PrinterState state = Printer().State();
+  state.document = emulator::DocumentKind::kFiscalCoupon;
+  state.couponPaying = true;
+  Printer().SetState(state);
   Script().Refuse("12N");
   host_->Answer({true});
   EXPECT_TRUE(Close(list));

@@ -190,9 +190,10 @@ TEST_F(RegisterTest, MovementDateIsTheDateOfTheDaysFirstDocument) {
   EXPECT_EQ(Field(Send("28"), 22, 1), "S");  // the day is open
 
   systemNow += 1;  // the next day, with no Z reduction in between
-  ASSERT_EQ(Send("13S"), ".+0000");
+  ASSERT_EQ(Send("13S"), ".-E009");
   EXPECT_EQ(Field(Send("271"), 8, 6), "061226");
-  EXPECT_EQ(Field(Send("27H"), 73, 6), "000002");
+  EXPECT_EQ(Field(Send("28"), 21, 1), "S");  // its Z is pending
+  EXPECT_EQ(Field(Send("27H"), 73, 6), "000001");
 }
 
 TEST_F(RegisterTest, UnknownSelectorsAreRefused) {

@@ -48,7 +48,10 @@ void CheckScript(const Script& script, mdx::platform::LibraryHandle package) {
         CheckCall(entry, package, context);
       } else {
         std::vector<std::string> unused;
-        RunConsoleStep(entry, "", context, unused);
+        if (IsPrinterStep(entry))
+          RunPrinterStep(entry, PrinterAccess{}, context, unused);
+        else
+          RunConsoleStep(entry, "", context, unused);
       }
     } catch (const ScriptError& e) {
       throw ScriptError(script.path + ": " + entry.Describe() + ": " + e.what());
@@ -57,7 +60,8 @@ void CheckScript(const Script& script, mdx::platform::LibraryHandle package) {
 }
 
 RunOutcome RunScript(const Script& script, mdx::platform::LibraryHandle package, ConsoleHost& host,
-                     const std::string& workFolder, std::FILE* out, std::set<std::string>& written) {
+                     const PrinterAccess& access, const std::string& workFolder, std::FILE* out,
+                     std::set<std::string>& written) {
   RunOutcome outcome;
   CallContext context;
   context.scriptFolder = script.folder;
@@ -79,7 +83,8 @@ RunOutcome RunScript(const Script& script, mdx::platform::LibraryHandle package,
         if (entry.expect) matched = result.hasValue && SameJson(result.value, *entry.expect);
       } else {
         std::vector<std::string> lines;
-        failed = !RunConsoleStep(entry, workFolder, context, lines);
+        failed = IsPrinterStep(entry) ? !RunPrinterStep(entry, access, context, lines)
+                                      : !RunConsoleStep(entry, workFolder, context, lines);
         for (const std::string& line : lines) context.shown.push_back(line);
         resultLine = failed ? "-> failed" : "-> done";
       }
