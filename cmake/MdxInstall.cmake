@@ -76,6 +76,16 @@ if(WIN32)
 endif()
 
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/include/mdx00200 DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+if(WIN32)
+  # The C interface's exports by plain name, beside the import library.
+  install(FILES ${CMAKE_SOURCE_DIR}/src/capi/mdx00200_c.def DESTINATION ${CMAKE_INSTALL_LIBDIR})
+endif()
+# The example hosts (C++, and C, Python, Pascal and C# over the C interface)
+# and the toolchain file the Windows build of a host refers to.
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/examples/ DESTINATION ${CMAKE_INSTALL_DATADIR}/mdx00200/examples)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/bindings/python/ DESTINATION ${CMAKE_INSTALL_DATADIR}/mdx00200/python
+        PATTERN "__pycache__" EXCLUDE)
+install(FILES ${CMAKE_SOURCE_DIR}/cmake/i686-w64-mingw32.cmake DESTINATION ${CMAKE_INSTALL_DATADIR}/mdx00200/cmake)
 
 file(GLOB mdx_docs ${CMAKE_SOURCE_DIR}/docs/*.md)
 install(FILES ${CMAKE_SOURCE_DIR}/README.md ${mdx_docs} DESTINATION ${CMAKE_INSTALL_DOCDIR})

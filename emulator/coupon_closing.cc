@@ -1,5 +1,6 @@
 #include "emulator/coupon_closing.h"
 
+#include "emulator/day_rules.h"
 #include "emulator/detail_records.h"
 #include "emulator/documents.h"
 #include "emulator/item_arithmetic.h"
@@ -37,8 +38,12 @@ AnsiString CouponPayment(CommandContext& context, const PositionAndAmount& payme
   if (coupon.payments.size() >= static_cast<size_t>(kLargestPaymentCount)) {
     return Refused(kStatusTableFull);
   }
+  if (!ChangeFromCash(coupon.payments, total, payment.position, payment.amount)) {
+    return Refused(kStatusBadAmount);
+  }
 
   PrinterState& s = context.Change();
+  if (!AddCouponPayment(s, {payment.position, payment.amount})) return Refused(kStatusBadAmount);
   if (!s.couponPaying) PrintTotal(s, total);
   s.couponPaying = true;
   s.coupon.payments.push_back({payment.position, payment.amount});
@@ -89,6 +94,7 @@ AnsiString CancelCoupon(CommandContext& context, const AnsiString& params) {
     return Accepted();
   }
   if (current.lastCouponCoo == 0) return Refused(kStatusWrongState);
+  if (std::optional<AnsiString> refusal = DayRefusal(current, context.Now())) return *refusal;
 
   PrinterState& s = context.Change();
   // The amounts are known when the state holds the coupon that closed last.

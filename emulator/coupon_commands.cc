@@ -2,12 +2,14 @@
 
 #include <optional>
 
+#include "emulator/day_rules.h"
 #include "emulator/digit_fields.h"
 #include "emulator/documents.h"
 #include "emulator/item_arithmetic.h"
 #include "emulator/item_description.h"
 #include "emulator/reply_builder.h"
 #include "emulator/sale_tape.h"
+#include "emulator/sale_totals.h"
 #include "emulator/table_entries.h"
 #include "emulator/tax_buckets.h"
 
@@ -72,6 +74,9 @@ AnsiString AdjustLastItem(CommandContext& context, const AnsiString& params, boo
   }
 
   PrinterState& s = context.Change();
+  if (!(discount ? AddRegisteredDiscount(s, *amount) : AddRegisteredSurcharge(s, *amount))) {
+    return Refused(kStatusBadAmount);
+  }
   CouponItem& item = s.coupon.items.back();
   (discount ? item.discount : item.surcharge) = *amount;
   PrintItemAdjustment(s, static_cast<int>(s.coupon.items.size()), discount, *amount);
@@ -88,6 +93,9 @@ AnsiString AdjustSubtotal(CommandContext& context, int64_t amount, bool discount
   if (!discount && amount > kLargestAmount - subtotal) return Refused(kStatusBadAmount);
 
   PrinterState& s = context.Change();
+  if (!(discount ? AddRegisteredDiscount(s, amount) : AddRegisteredSurcharge(s, amount))) {
+    return Refused(kStatusBadAmount);
+  }
   (discount ? s.coupon.subtotalDiscount : s.coupon.subtotalSurcharge) = amount;
   s.couponPaying = true;
   PrintSubtotalAdjustment(s, subtotal, discount, amount);
@@ -103,7 +111,7 @@ AnsiString OpenCoupon(CommandContext& context, const AnsiString& params) {
   }
   const PrinterState& current = context.State();
   if (current.document != DocumentKind::kNone) return RefusedDocumentOpen();
-  if (current.zPending) return Refused(kStatusZPending);
+  if (std::optional<AnsiString> refusal = DayRefusal(current, context.Now())) return *refusal;
 
   PrinterState& s = context.Change();
   StartDocument(s, context.Now(), DetailKind::kFiscalCoupon, "CUPOM FISCAL",
@@ -158,6 +166,7 @@ AnsiString RegisterItem(CommandContext& context, const AnsiString& params) {
   item.unitPrice = *price;
   item.amount = *lineTotal;
   PrinterState& s = context.Change();
+  if (!AddRegisteredItem(s, item.amount)) return Refused(kStatusBadAmount);
   s.coupon.items.push_back(item);
   PrintItem(s, item, static_cast<int>(s.coupon.items.size()));
   return Accepted();

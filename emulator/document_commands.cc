@@ -5,6 +5,7 @@
 
 #include "emulator/coupon_closing.h"
 #include "emulator/day_reports.h"
+#include "emulator/day_rules.h"
 #include "emulator/digit_fields.h"
 #include "emulator/documents.h"
 #include "emulator/paper_tape.h"
@@ -46,7 +47,9 @@ std::optional<std::vector<AnsiString>> FooterLines(std::string_view pairs) {
 AnsiString OpenReport(CommandContext& context, const AnsiString& params) {
   if (params == "N") return XReading(context);
   if (params != "S") return Refused(kStatusBadParameters);
-  if (context.State().document != DocumentKind::kNone) return RefusedDocumentOpen();
+  const PrinterState& current = context.State();
+  if (current.document != DocumentKind::kNone) return RefusedDocumentOpen();
+  if (std::optional<AnsiString> refusal = DayRefusal(current, context.Now())) return *refusal;
   PrinterState& s = context.Change();
   StartDocument(s, context.Now(), DetailKind::kManagementReport, "RELATORIO GERENCIAL");
   s.tape.push_back(LeftAndRight("GNF:" + ZeroFilled(s.counters.gnf, 6),
@@ -82,7 +85,7 @@ AnsiString CloseDocument(CommandContext& context, const AnsiString& params) {
     footer = std::move(*lines);
   }
   switch (context.State().document) {
-    case DocumentKind::kNone: return Accepted();
+    case DocumentKind::kNone: return Refused(kStatusWrongState);
     case DocumentKind::kFiscalCoupon:
       if (!withFooter) return Refused(kStatusWrongState);
       return CloseCoupon(context, footer);

@@ -45,8 +45,12 @@ int NextCount(int counter) {
 
 DetailDocument& StartDocument(PrinterState& state, TDateTime now, DetailKind kind,
                               std::string_view title, const std::vector<AnsiString>& headLines) {
-  if (state.movementDate == 0) state.movementDate = DateOf(now);
-  state.dayOpen = true;
+  // A reading of the fiscal memory and the Z itself do not open a day.
+  if (kind != DetailKind::kMemoryReading && kind != DetailKind::kZReduction) {
+    if (state.movementDate == 0) state.movementDate = DateOf(now);
+    state.dayOpen = true;
+  }
+  state.lastDocumentTime = now;
   state.counters.coo = NextCount(state.counters.coo);
   const int counter = CountDocument(state.counters, kind);
   state.lastCouponCoo = 0;

@@ -36,7 +36,7 @@ std::optional<AnsiString> ReplyInsteadOf(const FaultRule& rule) {
 std::optional<AnsiString> ReplyChangedBy(const FaultRule& rule, AnsiString reply) {
   switch (rule.kind) {
     case FaultKind::kPaperLow:
-      if (IsAccepted(reply)) ReplaceStatus(reply, kStatusPaper);
+      WarnPaperLow(reply);
       return reply;
     case FaultKind::kReplyLost:
       return std::nullopt;

@@ -29,13 +29,31 @@ int64_t Paid(const std::vector<Payment>& payments) {
 
 int64_t Change(int64_t due, int64_t paid) { return paid > due ? paid - due : 0; }
 
+int64_t CashPaid(const std::vector<Payment>& payments) {
+  int64_t sum = 0;
+  for (const Payment& payment : payments) {
+    if (payment.method == kCashMethod) sum += payment.amount;
+  }
+  return sum;
+}
+
+bool ChangeFromCash(const std::vector<Payment>& payments, int64_t due, int method,
+                    int64_t amount) {
+  const int64_t change = Change(due, Paid(payments) + amount);
+  const int64_t cash = CashPaid(payments) + (method == kCashMethod ? amount : 0);
+  return change <= cash;
+}
+
 std::vector<Payment> NetPayments(const std::vector<Payment>& payments, int64_t change) {
   std::vector<Payment> net = payments;
-  for (size_t i = net.size(); i > 0 && change > 0; --i) {
-    Payment& payment = net[i - 1];
-    const int64_t taken = payment.amount < change ? payment.amount : change;
-    payment.amount -= taken;
-    change -= taken;
+  for (bool cashOnly : {true, false}) {
+    for (size_t i = net.size(); i > 0 && change > 0; --i) {
+      Payment& payment = net[i - 1];
+      if (cashOnly && payment.method != kCashMethod) continue;
+      const int64_t taken = payment.amount < change ? payment.amount : change;
+      payment.amount -= taken;
+      change -= taken;
+    }
   }
   return net;
 }

@@ -29,8 +29,22 @@ int64_t Paid(const std::vector<Payment>& payments);
 // What is given back: paid - due when the payments exceed what is due, else 0.
 int64_t Change(int64_t due, int64_t paid);
 
-// The payments with the change taken off the last of them (and off earlier
-// ones if it is larger, never below 0): what each method really took in.
+// The cash method's position in the payment table: a fiscal printer keeps
+// "Dinheiro" at 01, and change is cash handed back.
+inline constexpr int kCashMethod = 1;
+
+// The sum of the cash payments.
+int64_t CashPaid(const std::vector<Payment>& payments);
+
+// Whether a payment of `amount` by `method`, added to `payments`, leaves
+// change that the cash paid covers (a printer gives no change from a card).
+bool ChangeFromCash(const std::vector<Payment>& payments, int64_t due, int method,
+                    int64_t amount);
+
+// The payments with the change taken off the cash payments, the last first:
+// what each method really took in. Change the cash cannot cover (only in a
+// state set by hand) comes off the other payments, the last first; no
+// amount goes below 0.
 std::vector<Payment> NetPayments(const std::vector<Payment>& payments, int64_t change);
 
 // The coupon's sales per tax bucket: the values of each bucket's items that

@@ -63,6 +63,13 @@ struct PrinterState {
   // The date of the fiscal day's first document (a whole day, no time); 0
   // before the day's first document.
   TDateTime movementDate = 0;
+  // The day the last Z reduction closed: its movement date, or the Z's own
+  // date when no day was open (a whole day; 0 before the first Z). No
+  // document that needs a fiscal day starts until the printer's date passes it.
+  TDateTime closedDay = 0;
+  // The printer's clock when the last document started (0 before the
+  // first): the clock is never set back before it.
+  TDateTime lastDocumentTime = 0;
   DocumentKind document = DocumentKind::kNone;
   // The open fiscal coupon has moved on from its items to its payments.
   bool couponPaying = false;

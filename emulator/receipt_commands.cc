@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "emulator/day_rules.h"
 #include "emulator/documents.h"
 #include "emulator/item_arithmetic.h"
 #include "emulator/payment_table.h"
@@ -87,7 +88,7 @@ AnsiString OpenReceipt(CommandContext& context, const AnsiString& params) {
   if (!opening) return Refused(kStatusBadParameters);
   const PrinterState& current = context.State();
   if (current.document != DocumentKind::kNone) return RefusedDocumentOpen();
-  if (current.zPending) return Refused(kStatusZPending);
+  if (std::optional<AnsiString> refusal = DayRefusal(current, context.Now())) return *refusal;
   if (opening->group != 0) {
     const Totalizer* group = TotalizerAt(current, opening->group);
     if (!group || group->marker != '&') return Refused(kStatusUnknownEntry);
@@ -170,6 +171,9 @@ AnsiString ReceiptPayment(CommandContext& context, const PositionAndAmount& paym
   }
   if (receipt.payments.size() >= static_cast<size_t>(kLargestPaymentCount)) {
     return Refused(kStatusTableFull);
+  }
+  if (!ChangeFromCash(receipt.payments, total, payment.position, payment.amount)) {
+    return Refused(kStatusBadAmount);
   }
 
   PrinterState& s = context.Change();

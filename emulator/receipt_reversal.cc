@@ -1,5 +1,6 @@
 #include "emulator/receipt_reversal.h"
 
+#include "emulator/day_rules.h"
 #include "emulator/documents.h"
 #include "emulator/reply_builder.h"
 #include "emulator/sale_tape.h"
@@ -12,6 +13,7 @@ AnsiString ReverseReceipt(CommandContext& context, const AnsiString& params) {
   const PrinterState& current = context.State();
   if (current.document != DocumentKind::kNone) return RefusedDocumentOpen();
   if (current.lastReceipt.entries.empty()) return Refused(kStatusWrongState);
+  if (std::optional<AnsiString> refusal = DayRefusal(current, context.Now())) return *refusal;
 
   PrinterState& s = context.Change();
   const Receipt reversed = s.lastReceipt;

@@ -52,4 +52,9 @@ void ReplaceStatus(AnsiString& reply, std::string_view status) {
   reply.replace(2, 4, status);
 }
 
+void WarnPaperLow(AnsiString& reply) {
+  if (!IsAccepted(reply) || (reply.size() >= 3 && reply[2] == 'C')) return;
+  ReplaceStatus(reply, kStatusPaper);
+}
+
 }  // namespace mdx::emulator

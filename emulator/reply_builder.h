@@ -44,5 +44,9 @@ AnsiString ZeroFilled(long long value, int width);
 bool IsAccepted(std::string_view reply);
 // Replaces positions 3-6 of a reply (at least 6 characters) with `status`.
 void ReplaceStatus(AnsiString& reply, std::string_view status);
+// The paper-low warning: an accepted reply carries "P005" at 3-6. A complete
+// information block (".+C") is left as it is: its positions 3-6 hold "C" and
+// the ECF number, so it has no room for a status code.
+void WarnPaperLow(AnsiString& reply);
 
 }  // namespace mdx::emulator

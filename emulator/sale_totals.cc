@@ -37,6 +37,12 @@ class Ledger {
     }
   }
 
+  // An amount taken off a method's total, its count unchanged.
+  void TakeFromMethod(int method, int64_t amount) {
+    if (method < 1 || method > kPaymentMethodCount) return;
+    Take(day_.payments[static_cast<size_t>(method - 1)].amount, amount);
+  }
+
   // The sales of one bucket: a rate's base or an untaxed situation.
   int64_t& BucketTotal(int bucket) {
     if (bucket == kExemptBucket) return day_.exemptSales;
@@ -57,33 +63,6 @@ class Ledger {
   int64_t grandTotal_;
   bool fits_ = true;
 };
-
-int64_t LineTotals(const Coupon& coupon) {
-  int64_t sum = 0;
-  for (const CouponItem& item : coupon.items) sum += item.amount;
-  return sum;
-}
-
-int64_t Surcharges(const Coupon& coupon) {
-  int64_t sum = coupon.subtotalSurcharge;
-  for (const CouponItem& item : coupon.items) sum += item.surcharge;
-  return sum;
-}
-
-int64_t Discounts(const Coupon& coupon) {
-  int64_t sum = coupon.subtotalDiscount;
-  for (const CouponItem& item : coupon.items) sum += item.discount;
-  return sum;
-}
-
-// Gross sales, grand total, discounts and surcharges of the coupon.
-void AddSales(Ledger& ledger, const Coupon& coupon) {
-  const int64_t gross = LineTotals(coupon) + Surcharges(coupon);
-  ledger.Add(ledger.Day().grossSales, gross);
-  ledger.AddGrandTotal(gross);
-  ledger.Add(ledger.Day().discounts, Discounts(coupon));
-  ledger.Add(ledger.Day().surcharges, Surcharges(coupon));
-}
 
 // Cancelled sales of a bucket: ISS for the "S" rates' buckets, ICMS for the
 // rest.
@@ -106,15 +85,45 @@ std::vector<Payment> CouponPayments(const Coupon& coupon) {
 
 }  // namespace
 
+bool AddRegisteredItem(PrinterState& state, int64_t lineTotal) {
+  Ledger ledger(state);
+  ledger.Add(ledger.Day().grossSales, lineTotal);
+  ledger.AddGrandTotal(lineTotal);
+  return ledger.Commit(state);
+}
+
+bool AddRegisteredSurcharge(PrinterState& state, int64_t amount) {
+  Ledger ledger(state);
+  ledger.Add(ledger.Day().surcharges, amount);
+  ledger.Add(ledger.Day().grossSales, amount);
+  ledger.AddGrandTotal(amount);
+  return ledger.Commit(state);
+}
+
+bool AddRegisteredDiscount(PrinterState& state, int64_t amount) {
+  Ledger ledger(state);
+  ledger.Add(ledger.Day().discounts, amount);
+  return ledger.Commit(state);
+}
+
+bool AddCouponPayment(PrinterState& state, const Payment& payment) {
+  Ledger ledger(state);
+  ledger.AddToMethod(payment, +1);
+  return ledger.Commit(state);
+}
+
 bool AddClosedCoupon(PrinterState& state, const Coupon& coupon) {
   Ledger ledger(state);
-  AddSales(ledger, coupon);
   const std::array<int64_t, kBucketCount> sales = BucketSales(coupon);
   for (int b = 0; b < kBucketCount; ++b) {
     ledger.Add(ledger.BucketTotal(b), sales[static_cast<size_t>(b)]);
   }
   AddCancelledItems(ledger, state.taxRates, coupon);
-  for (const Payment& payment : CouponPayments(coupon)) ledger.AddToMethod(payment, +1);
+  // The payments went to their methods whole; the change comes off them.
+  const std::vector<Payment> net = CouponPayments(coupon);
+  for (size_t i = 0; i < net.size(); ++i) {
+    ledger.TakeFromMethod(net[i].method, coupon.payments[i].amount - net[i].amount);
+  }
   return ledger.Commit(state);
 }
 
@@ -132,12 +141,12 @@ bool CancelClosedCoupon(PrinterState& state, const Coupon& coupon) {
 
 bool CancelOpenCoupon(PrinterState& state, const Coupon& coupon) {
   Ledger ledger(state);
-  AddSales(ledger, coupon);
   const std::array<int64_t, kBucketCount> sales = BucketSales(coupon);
   for (int b = 0; b < kBucketCount; ++b) {
     AddCancelled(ledger, state.taxRates, b, sales[static_cast<size_t>(b)]);
   }
   AddCancelledItems(ledger, state.taxRates, coupon);
+  for (const Payment& payment : coupon.payments) ledger.AddToMethod(payment, -1);
   return ledger.Commit(state);
 }
 

@@ -43,6 +43,13 @@ AnsiString IdentityProblem(const PrinterState& s) {
       s.movementDate != std::floor(s.movementDate)) {
     return "movement date must be a whole day (or 0)";
   }
+  if (!(s.closedDay >= 0 && s.closedDay <= kLastDate) || s.closedDay != std::floor(s.closedDay)) {
+    return "closed day must be a whole day (or 0)";
+  }
+  if (!(s.lastDocumentTime >= 0 && s.lastDocumentTime < kLastDate + 1) ||
+      MillisecondsToDateTime(DateTimeToMilliseconds(s.lastDocumentTime)) != s.lastDocumentTime) {
+    return "last document time must be a whole millisecond from 30/12/1899 to 31/12/9999";
+  }
   return "";
 }
 

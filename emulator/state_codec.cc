@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "emulator/day_codec.h"
 #include "emulator/detail_codec.h"
 #include "emulator/device_codec.h"
 #include "emulator/fiscal_memory_codec.h"
@@ -167,8 +168,9 @@ class Decoder {
            Accumulators("payment_totals", "payment_total", d.payments) &&
            Accumulators("totalizer_totals", "totalizer_total", d.totalizers) && TaxRates(s) &&
            PaymentMethods(s) && Totalizers(s) && DecodeSale(r_, s) &&
-           DecodeFiscalMemory(r_, s) && DecodeDevices(r_, s) && DecodeDetail(r_, s) &&
-           Base("tape_base", s.tapeBase) && Base("detail_base", s.detailBase);
+           DecodeFiscalMemory(r_, s) && DecodeDevices(r_, s) && DecodeDayMarks(r_, s) &&
+           DecodeDetail(r_, s) && Base("tape_base", s.tapeBase) &&
+           Base("detail_base", s.detailBase);
   }
 
   bool Journal(StateFileFacts& facts) {
@@ -379,6 +381,7 @@ std::string EncodeState(const PrinterState& s, const StateFileFacts* journal) {
   EncodeSale(s, w.Text());
   if (!journal) EncodeFiscalMemory(s, w.Text());
   EncodeDevices(s, w.Text());
+  EncodeDayMarks(s, w.Text());
   EncodeDetail(s, w.Text());
   w.Put("tape_base", s.tapeBase);
   w.Put("detail_base", s.detailBase);

@@ -39,6 +39,12 @@ inline constexpr char kStatusNotPaid[] = "E008";
 inline constexpr char kStatusZPending[] = "E009";
 // A document is still open; the reply carries kOperationOpenText from position 7.
 inline constexpr char kStatusDocumentOpen[] = "E010";
+// The day is closed by its Z reduction: no coupon, receipt or report until
+// the printer's date passes the day the Z closed.
+inline constexpr char kStatusDayClosed[] = "E011";
+// The fiscal memory and the clock only move forward: a Z dated before the
+// last reduction's date, or a clock set back before the last document.
+inline constexpr char kStatusGoesBack[] = "E012";
 // The default status of a refusal injected by a fault rule.
 inline constexpr char kStatusInjected[] = "E090";
 

@@ -59,6 +59,12 @@ AnsiString SwitchSummerTime(CommandContext& context, const AnsiString& params) {
   if (params != "S" && params != "N") return Refused(kStatusBadParameters);
   const bool on = params == "S";
   if (context.State().summerTime != on) {
+    // The clock does not jump in the middle of a document (E004, not the
+    // E010 that makes the till cancel its sale).
+    if (context.State().document != DocumentKind::kNone) return Refused(kStatusWrongState);
+    // Back an hour must not take the clock before the last document.
+    const TDateTime back = context.Now() - 1.0 / 24;
+    if (!on && back < context.State().lastDocumentTime) return Refused(kStatusGoesBack);
     PrinterState& s = context.Change();
     s.summerTime = on;
     s.clockOffsetMs += on ? kHourMs : -kHourMs;

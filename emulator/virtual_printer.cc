@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "emulator/command_table.h"
+#include "emulator/day_rules.h"
 #include "emulator/fault_effects.h"
 #include "emulator/fault_table.h"
 #include "emulator/frame_parser.h"
@@ -101,6 +102,10 @@ class Printer final : public VirtualPrinter {
   TDateTime ClockNow() const override { return clock_.Now(state_.clockOffsetMs); }
 
   void SetClock(TDateTime printerNow) override {
+    if (printerNow < state_.lastDocumentTime) {
+      throw Exception("virtual printer: the clock cannot be set to " + TapeDateTime(printerNow) +
+                      ", before the last document (" + TapeDateTime(state_.lastDocumentTime) + ")");
+    }
     state_.clockOffsetMs = clock_.OffsetFor(printerNow);
     Save();
   }
@@ -136,9 +141,10 @@ class Printer final : public VirtualPrinter {
     if (command->prints && state_.paper == PaperLevel::kOut) return Refused(kStatusPaper);
 
     CommandContext context(state_, ClockNow());
+    NoteDatePassed(context);
     AnsiString reply = command->handler(context, frame->params);
     if (context.Changed()) Save();
-    if (state_.paper != PaperLevel::kOk && IsAccepted(reply)) ReplaceStatus(reply, kStatusPaper);
+    if (state_.paper != PaperLevel::kOk) WarnPaperLow(reply);
     return reply;
   }
 

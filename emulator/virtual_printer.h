@@ -49,7 +49,9 @@ class VirtualPrinter {
   // The printer's clock: the system clock plus the state's offset.
   virtual TDateTime ClockNow() const = 0;
   // Sets the offset so that the printer's clock reads `printerNow` now, and
-  // saves it.
+  // saves it. Raises mdx::Exception, changing nothing, for a moment before
+  // the last document the printer issued (its fiscal records only move
+  // forward).
   virtual void SetClock(TDateTime printerNow) = 0;
 
   // Appends a fault rule; the first rule that matches a frame applies.

@@ -102,53 +102,63 @@ bool GeraReciboSangria(const AnsiString& /*unused1*/, const AnsiString& key,
     return reportOpen;
   };
 
-  if (printReceipt) {
-    if (xReadingFirst == "S") {
-      Leitura_X_Imp(key, "", scheme, "");
-      ReadDocumentNumber(scheme, documentNumber);
-    }
-    const bool receiptOpen = reports::OpenReport(scheme, false);
-    ReadDocumentNumberIfEmpty(scheme, documentNumber);
-    if (receiptOpen) {
-      cash::PrintWithdrawalReceipt(scheme,
-                                   {envelopeColumn == "S", typedAmounts, reason, observation},
-                                   *dm.cdsMovFecha, *dm.cdsOperadorSup);
-    }
-    if (typedAmounts) {
-      reports::CloseReport(scheme, false);
-      return false;
-    }
-    if (receiptOpen) {
-      // Closing report A: after the product report in a report of its own,
-      // or on in the receipt's report when the product report did not print
-      // (it closes the receipt's report when it does).
-      bool reportOpen = true;
-      if (productReport(false)) {
-        reportOpen = reports::OpenReport(scheme, false);
-        ReadDocumentNumberIfEmpty(scheme, documentNumber);
+  // A failure while the documents print (data a report cannot use, a value
+  // that does not convert) closes the report that is open before it reaches
+  // the caller: an open report would make the printer refuse every later
+  // document. A blind close is harmless when none is open.
+  try {
+    if (printReceipt) {
+      if (xReadingFirst == "S") {
+        Leitura_X_Imp(key, "", scheme, "");
+        ReadDocumentNumber(scheme, documentNumber);
       }
+      const bool receiptOpen = reports::OpenReport(scheme, false);
+      ReadDocumentNumberIfEmpty(scheme, documentNumber);
+      if (receiptOpen) {
+        cash::PrintWithdrawalReceipt(scheme,
+                                     {envelopeColumn == "S", typedAmounts, reason, observation},
+                                     *dm.cdsMovFecha, *dm.cdsOperadorSup);
+      }
+      if (typedAmounts) {
+        reports::CloseReport(scheme, false);
+        return false;
+      }
+      if (receiptOpen) {
+        // Closing report A: after the product report in a report of its own,
+        // or on in the receipt's report when the product report did not print
+        // (it closes the receipt's report when it does).
+        bool reportOpen = true;
+        if (productReport(false)) {
+          reportOpen = reports::OpenReport(scheme, false);
+          ReadDocumentNumberIfEmpty(scheme, documentNumber);
+        }
+        if (reportOpen) {
+          PrintClosingReport(scheme, "", SumOfTotals(*products), creditPurchases, *dm.cdsMovAbertura);
+        }
+      }
+    }
+    if (typedAmounts) return false;
+
+    if (!reprint) {
+      if (Ask(scheme, "AbreCaixa")) return true;
+      if (!zAllowed || !zConfirm || !Ask(scheme, "ConfReducao")) return false;
+    }
+
+    if (Ask(scheme, "ConfRelFechamento")) {
+      productReport(true);
+      const bool reportOpen = reports::OpenReport(scheme, false);
+      ReadDocumentNumberIfEmpty(scheme, documentNumber);
+      const double sales = SumOfTotals(*salesTotals);
       if (reportOpen) {
-        PrintClosingReport(scheme, "", SumOfTotals(*products), creditPurchases, *dm.cdsMovAbertura);
+        PrintClosingReport(
+            scheme, Consiste::Centraliza(dm.msgPadrao.Msg("RelFechamento"), cash::kClosingWidth),
+            sales, creditPurchases, *dm.cdsMovTot);
       }
     }
-  }
-  if (typedAmounts) return false;
-
-  if (!reprint) {
-    if (Ask(scheme, "AbreCaixa")) return true;
-    if (!zAllowed || !zConfirm || !Ask(scheme, "ConfReducao")) return false;
-  }
-
-  if (Ask(scheme, "ConfRelFechamento")) {
-    productReport(true);
-    const bool reportOpen = reports::OpenReport(scheme, false);
-    ReadDocumentNumberIfEmpty(scheme, documentNumber);
-    const double sales = SumOfTotals(*salesTotals);
-    if (reportOpen) {
-      PrintClosingReport(
-          scheme, Consiste::Centraliza(dm.msgPadrao.Msg("RelFechamento"), cash::kClosingWidth),
-          sales, creditPurchases, *dm.cdsMovTot);
-    }
+  } catch (...) {
+    stAuxTextoMdx200.clear();
+    reports::CloseReport(scheme, true);
+    throw;
   }
 
   if (!reprint) {

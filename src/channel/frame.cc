@@ -29,7 +29,10 @@ bool IsBusy(const AnsiString& reply) {
 }
 
 bool IsPaperCode(const AnsiString& reply) {
-  return reply.size() >= 6 && reply[2] == 'P' && reply[5] == '5';
+  // Only a well-formed reply (".+" or ".-") carries a status code: a garbled
+  // one is a refusal whatever its later bytes say.
+  return reply.size() >= 6 && reply[0] == '.' && (reply[1] == '+' || reply[1] == '-') &&
+         reply[2] == 'P' && reply[5] == '5';
 }
 
 bool IsOperationLeftOpen(const AnsiString& reply) {

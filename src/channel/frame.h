@@ -15,7 +15,7 @@ mdx::AnsiString BuildFrame(const mdx::AnsiString& code, const mdx::AnsiString* p
 // for a position never matches there.
 bool IsAccepted(const mdx::AnsiString& reply);   // ".+" at 1-2
 bool IsBusy(const mdx::AnsiString& reply);       // "-P006" at 2-6
-bool IsPaperCode(const mdx::AnsiString& reply);  // "P" at 3 and "5" at 6
+bool IsPaperCode(const mdx::AnsiString& reply);  // ".+P" or ".-P" at 1-3 and "5" at 6
 bool IsOperationLeftOpen(const mdx::AnsiString& reply);  // 7 to end "ERRO-OPERACAO NAO ENCERRADA}"
 
 }  // namespace Mdx00200::channel

@@ -29,6 +29,24 @@ AnsiString MovementDate(const AnsiString& reply) { return Copy(reply, 8, 6); }
 
 AnsiString GrandTotal(const AnsiString& reply) { return Copy(mdx::Trim(reply), 20, 17); }
 
+AnsiString DayDiscounts(const AnsiString& reply) { return Copy(reply, 93, 12); }
+
+char PaymentRegister(int k) {
+  if (k >= 1 && k <= 7) return '6';
+  if (k >= 8 && k <= 10) return '7';
+  if (k >= 11 && k <= 20) return 'L';
+  return 0;
+}
+
+AnsiString PaymentSlot(const AnsiString& reply, int k) {
+  switch (PaymentRegister(k)) {
+    case '6': return Copy(reply, 8 + 16 * (k - 1), 16);
+    case '7': return Copy(reply, 8 + 16 * (k - 8), 16);
+    case 'L': return Copy(reply, 8 + 12 * (k - 11), 12);
+    default: return "";
+  }
+}
+
 AnsiString EcfNumber(const AnsiString& reply) { return Copy(reply, 4, 3); }
 
 AnsiString SerialNumber(const AnsiString& reply) { return mdx::Trim(Copy(reply, 13, 9)); }

@@ -39,6 +39,18 @@ AnsiString MovementDate(const AnsiString& reply);
 // total, 17 digits with two implied decimals.
 AnsiString GrandTotal(const AnsiString& reply);
 
+// 93-104: the day's discounts, 12 digits with two implied decimals.
+AnsiString DayDiscounts(const AnsiString& reply);
+
+// --- "27" registers 6, 7 and L: the payment methods' day totals -----------
+// The register that holds payment position k (1-20): '6' for 1-7, '7' for
+// 8-10, 'L' for 11-20; 0 for any other k.
+char PaymentRegister(int k);
+// Position k's slot in its register: count (4) and amount (12) from
+// 8 + 16 x (k - 1) on register 6 and from 8 + 16 x (k - 8) on register 7;
+// the amount (12) from 8 + 12 x (k - 11) on register L.
+AnsiString PaymentSlot(const AnsiString& reply, int k);
+
 // --- "27" register 3 ------------------------------------------------------
 // 4-6: the ECF number.
 AnsiString EcfNumber(const AnsiString& reply);

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "coupon/closing_state.h"
+#include "coupon/lost_reply.h"
 #include "coupon/footer.h"
 #include "coupon/footer_balances.h"
 #include "coupon/footer_texts.h"
@@ -116,7 +117,15 @@ bool CloseWithFooter(const ClosingState& s, const TStringList* tefLines) {
       boClieUtil = false;
       return false;
     }
-    if (!AskPrintAgain(s.p.scheme)) return false;
+    LostReply verdict = LostReply::kUnknown;
+    while (verdict == LostReply::kUnknown) {
+      if (!AskPrintAgain(s.p.scheme)) return false;
+      verdict = JudgeFailedClosing(s.p.scheme);
+    }
+    if (verdict == LostReply::kRan) {
+      ImpFisDebug("Comando executado pela impressora; n\xE3o reenviado: 12");
+      break;
+    }
   }
   Consiste::Delay(1);
   return true;

@@ -39,9 +39,9 @@ void CollectPayments(ClosingState& s) {
 AnsiString CheckFields(ClosingState& s) {
   const ClosingParams& p = s.p;
   AnsiString misfit;
-  if (mdx::RoundTo(p.discount, 2) < 0 || mdx::RoundTo(p.surcharge, 2) < 0) {
-    misfit = "Desconto ou acr\xE9scimo no subtotal negativo.";
-  } else if (p.discount > 0) {
+  // Only a discount or surcharge above zero is sent; a negative one sends
+  // nothing and the closing goes on, as with none.
+  if (p.discount > 0) {
     s.adjustmentCode = "03";
     misfit = SubtotalDiscountParams(p.discount, s.adjustmentParams);
   } else if (p.surcharge > 0) {

@@ -1,4 +1,5 @@
 // AbreCupom: opens the fiscal coupon and hands back its number and counter.
+#include "coupon/lost_reply.h"
 #include "coupon/sale_dialogs.h"
 #include "coupon/sale_record.h"
 #include "mdx00200/mdx00200.h"
@@ -42,16 +43,24 @@ bool AbreCupom(Variant& record) {
   }
   stMensagemTaa.clear();
 
-  bool opened = false;
+  bool opened = SendSaleCommand(r.scheme, "17", {r.taxId}, boNUtilTaa);
   for (;;) {
-    opened = SendSaleCommand(r.scheme, "17", {r.taxId}, boNUtilTaa);
     if (opened || !boNUtilTaa) {
       boClieUtil = false;
       break;
     }
     if (!(IsTefMode(r.tefMode) && r.tefInUse)) break;
+    const AnsiString failedReply = SwedaRet;
     if (!AskPrintAgain(r.scheme)) return false;
     r.tefError = 1;
+    // A lost reply may hide a coupon that opened: sent again, "17" would be
+    // refused for the open coupon.
+    const LostReply verdict = JudgeFailedOpening(r.scheme, failedReply);
+    if (verdict == LostReply::kRan) {
+      opened = true;
+    } else if (verdict == LostReply::kNotRun) {
+      opened = SendSaleCommand(r.scheme, "17", {r.taxId}, boNUtilTaa);
+    }
   }
 
   if (opened) {

@@ -61,7 +61,9 @@ std::vector<FooterSlot> FooterSlots(FooterVariant variant, const FooterLines& l)
         add(l.taxId);
         add(l.name);
       }
-      add(l.customer);
+      // The agreement line names the customer already: variant D has no
+      // customer line of its own.
+      if (variant != FooterVariant::kAgreement) add(l.customer);
       add(l.consumer);
       add(l.balance);
       add(l.subsidy);

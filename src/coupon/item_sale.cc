@@ -1,5 +1,6 @@
 // VendaItem: registers one item, then its discount and surcharge.
 #include "coupon/item_fields.h"
+#include "coupon/lost_reply.h"
 #include "coupon/sale_dialogs.h"
 #include "coupon/sale_record.h"
 #include "frame/data_module.h"
@@ -43,12 +44,15 @@ bool AskItemAgain(const ItemRecord& r) {
                                 mdx::Copy(r.item.name, 1, 20) + "\r\n" + messages.Msg("Deseja"));
 }
 
-// "01" until the printer takes it or the operator gives up.
+// "01" until the printer takes it or the operator gives up. Only a till with
+// dialogs asks to send it again, and only then is the register read that
+// tells whether a lost reply's item was registered.
 bool RegisterItem(ItemRecord& r, const ItemFields& f) {
-  const std::vector<AnsiString> params = {f.code,        f.quantity,   f.unitPrice,
-                                          f.lineTotal,   f.description, f.rate};
-  for (;;) {
-    if (SendSaleCommand(r.scheme, "01", params, boNUtilTaa)) return true;
+  GuardedCommand command = PrepareCommand(
+      r.scheme, "01", {f.code, f.quantity, f.unitPrice, f.lineTotal, f.description, f.rate},
+      boNUtilTaa, boNUtilTaa);
+  bool taken = SendGuarded(command);
+  while (!taken) {
     if (IsTefMode(r.tefMode) && r.tefInUse && boNUtilTaa) {
       if (!AskPrintAgain(r.scheme)) return false;
       r.tefError = 1;
@@ -56,19 +60,24 @@ bool RegisterItem(ItemRecord& r, const ItemFields& f) {
       boClieUtil = false;
       return false;
     }
+    taken = SendGuardedAgain(command);
   }
+  return true;
 }
 
 // "02" or "60" ("0000" + amount) until the printer takes it or the operator
 // gives up.
 bool AdjustItem(const ItemRecord& r, const AnsiString& code, const AnsiString& amount) {
-  for (;;) {
-    if (SendSaleCommand(r.scheme, code, {"0000", amount}, boNUtilTaa)) return true;
+  GuardedCommand command = PrepareCommand(r.scheme, code, {"0000", amount}, boNUtilTaa, boNUtilTaa);
+  bool taken = SendGuarded(command);
+  while (!taken) {
     if (!boNUtilTaa || !AskItemAgain(r)) {
       boClieUtil = false;
       return false;
     }
+    taken = SendGuardedAgain(command);
   }
+  return true;
 }
 
 }  // namespace

@@ -95,7 +95,12 @@ void PlanPayments(ClosingState& s) {
     s.payments.push_back(line);
   }
   paid.SetIndexFieldNames(kChangeOrder);
-  s.voucherCode = methods.IsEmpty() ? AnsiString() : methods.FieldByName("CDFPIMPFIS").AsString();
+  // The voucher is paid with the method the walk left current, and its code
+  // falls back as a payment's does.
+  if (!methods.IsEmpty()) {
+    s.voucherCode = methods.FieldByName("CDFPIMPFIS").AsString();
+    if (s.voucherCode.empty()) s.voucherCode = mdx::Copy(methods.FieldByName("CDTIPORECE").AsString(), 2, 2);
+  }
 }
 
 }  // namespace Mdx00200::coupon

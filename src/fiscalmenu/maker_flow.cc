@@ -26,11 +26,19 @@ Variant PrinterDataRecord(const SessionValues& values) {
                           Pair("SERIEIMP", values.serial), Pair("DATAIMP", values.printerDay)});
 }
 
-void ReopenSession(const SessionValues& values) {
+bool ReopenSession(const SessionValues& values) {
   Variant session = SessionRecord(values);
-  StartImpFiscal(session);
+  const bool started = StartImpFiscal(session) && boImpFiscalOK;
   Variant printerData = PrinterDataRecord(values);
   Carrega_Dados_Impressora(printerData);
+  if (!started) {
+    const AnsiString text =
+        "A sess\xE3o da impressora fiscal n\xE3o foi reiniciada ap\xF3s o Menu Fiscal; a porta "
+        "est\xE1 fechada. Inicie a sess\xE3o novamente.";
+    ImpFisDebug("ERRO!!! " + text);
+    Show(values.scheme, text, mdx::tmErro);
+  }
+  return started;
 }
 
 AnsiString ElementText(const Variant* params, int highIndex, int index) {

@@ -34,8 +34,10 @@ Variant SessionRecord(const SessionValues& values);
 Variant PrinterDataRecord(const SessionValues& values);
 // Takes the port back: StartImpFiscal with the session record, then
 // Carrega_Dados_Impressora with the printer-data record (whatever the
-// first's outcome).
-void ReopenSession(const SessionValues& values);
+// first's outcome). True when the session started again; otherwise the
+// failure is logged and shown (kind 3), and the port stays closed for the
+// host to open.
+bool ReopenSession(const SessionValues& values);
 
 // Element `index` of a positional list as text. Raises mdx::Exception when
 // the list is shorter, mdx::EVariantError when the element is no text.

@@ -94,8 +94,7 @@ bool EmiteLeituraMemoriaFiscalSerial(const Variant* params, int highIndex,
 
   if (code == 0 || code == 1) {
     ff::Show(session.scheme, kSuccess + output, mdx::tmInformacao);
-    ff::ReopenSession(session);
-    return true;
+    return ff::ReopenSession(session);
   }
   ff::ShowKey(session.scheme, ff::ReproductionMessageKey(code, false), mdx::tmInformacao);
   return false;

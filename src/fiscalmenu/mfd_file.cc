@@ -57,8 +57,7 @@ bool Gera_ArquivoMFD(const Variant* params, int highIndex, OleVariant& /*result*
                                                    output.c_str(), from.c_str(), to.c_str(), 4);
   if (code == 0) {
     geraEad(output);
-    ff::ReopenSession(session);
-    return true;
+    return ff::ReopenSession(session);
   }
   ff::ShowKey(session.scheme, ff::ReproductionMessageKey(code, false), mdx::tmInformacao);
   ff::ReopenSession(session);

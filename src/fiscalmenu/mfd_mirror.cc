@@ -61,7 +61,7 @@ bool geraEspelhoMfd(const Variant* params, int highIndex, OleVariant& /*result*/
                                             last.c_str(), 0, 0, 0);
     }
     portHandedOver = false;
-    ff::ReopenSession(session);
+    const bool reopened = ff::ReopenSession(session);
 
     if (outcome != 0) {
       ff::Show(session.scheme, kFailure, mdx::tmErro);
@@ -69,7 +69,7 @@ bool geraEspelhoMfd(const Variant* params, int highIndex, OleVariant& /*result*/
     }
     geraEad(output);
     ff::Show(session.scheme, kSuccess + output, mdx::tmInformacao);
-    return true;
+    return reopened;
   } catch (...) {
     if (portHandedOver) {
       try {

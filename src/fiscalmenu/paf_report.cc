@@ -62,6 +62,7 @@ void PrintPrinters(const AnsiString& scheme, mdx::TClientDataSet& printers) {
 
 void ImprimeDadosPaf(const Variant* params, int highIndex, OleVariant& /*result*/) {
   AnsiString scheme;
+  bool opened = false;
   try {
     const AnsiString programFolder = mdx::Host().HostDirectory();
     const AnsiString md5List = PlatformPath(programFolder + "Dados\\Cadastros\\ArquivosXopMd5.cds");
@@ -73,7 +74,7 @@ void ImprimeDadosPaf(const Variant* params, int highIndex, OleVariant& /*result*
     module.cdsBuscaNrSerieEcf->SetData(params[4]);
     mdx::TClientDataSet& files = *module.cdsArquivosXopMd5;
 
-    reports::OpenReport(scheme, false);
+    opened = reports::OpenReport(scheme, false);
     PrintIdentification(scheme, *module.cdsDadosPaf);
     const bool haveList = mdx::platform::FileExists(md5List);
     if (haveList) {
@@ -98,6 +99,8 @@ void ImprimeDadosPaf(const Variant* params, int highIndex, OleVariant& /*result*
     reports::CloseReport(scheme, true);
   } catch (const std::exception& e) {
     Mensagemxop::Mensagem(e.what(), "", "N", "N", mdx::tmErro, "", scheme, 0, nullptr);
+    // An open report would make the printer refuse every later document.
+    if (opened) reports::CloseReport(scheme, true);
   }
 }
 

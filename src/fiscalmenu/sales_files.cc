@@ -141,8 +141,7 @@ bool GeraCatGenerica(const Variant* params, int highIndex, TStringList*& files) 
   if (!withoutMovement.empty()) {
     ff::Show(scheme, ff::Text2("Erro_NMovDia") + withoutMovement.substr(2), mdx::tmInformacao);
   }
-  if (written) ff::ReopenSession(session);
-  return written;
+  return written && ff::ReopenSession(session);
 }
 
 }  // namespace Mdx00200

@@ -40,21 +40,20 @@ AnsiString ProductLine(const ProductFields& row) {
   AnsiString code = row.fiscalCode->AsString();
   if (code.empty()) code = row.code->AsString();
   return TamFixo(code, 14) + " " + TamFixo(row.name->AsString(), 19) + " " +
-         TamFixoR(Fixed(row.quantity->AsFloat(), 2), 6) +
-         TamFixoR(Fixed(row.total->AsFloat(), 2), 10);
+         AmountRight(row.quantity->AsFloat(), 6) + AmountRight(row.total->AsFloat(), 10);
 }
 
 AnsiString SurchargeTotalLine(const Kor_msg::TMessages& messages, const ProductSums& sums) {
-  return TamFixo(messages.Msg("Tot_Acre"), 38) + TamFixoR(Fixed(sums.surcharge, 2), 13);
+  return TamFixo(messages.Msg("Tot_Acre"), 38) + AmountRight(sums.surcharge, 13);
 }
 
 AnsiString DiscountTotalLine(const Kor_msg::TMessages& messages, const ProductSums& sums) {
-  return TamFixo(messages.Msg("Tot_Desc"), 38) + TamFixoR(Fixed(sums.discount, 2), 13);
+  return TamFixo(messages.Msg("Tot_Desc"), 38) + AmountRight(sums.discount, 13);
 }
 
 AnsiString ValueTotalLine(const Kor_msg::TMessages& messages, const ProductSums& sums) {
-  return TamFixo(messages.Msg("Valor_"), 32) + TamFixoR(Fixed(sums.quantity, 2), 9) +
-         TamFixoR(Fixed(sums.value, 2), 10);
+  return TamFixo(messages.Msg("Valor_"), 32) + AmountRight(sums.quantity, 9) +
+         AmountRight(sums.value, 10);
 }
 
 }  // namespace Mdx00200::reports

@@ -18,7 +18,6 @@ namespace {
 using channel::SendCommand;
 using Consiste::Centraliza;
 using Consiste::TamFixo;
-using Consiste::TamFixoR;
 
 // The buffer sizes past which the line being added goes out with the lines
 // collected before it.
@@ -70,7 +69,7 @@ void PrintGrouped(const AnsiString& scheme, TClientDataSet& rows,
   for (rows.First(); !rows.Eof(); rows.Next()) {
     const double rate = row.rate->AsFloat();
     const AnsiString taxType = row.taxType->AsString();
-    const AnsiString key = reports::TaxGroupKey(row.rate->AsString(), rate, taxType);
+    const AnsiString key = reports::TaxGroupKey(rate, taxType);
     if (first || key != previousKey)
       imprimeBlocoSweda(scheme, reports::TaxGroupHeading(messages, rate, taxType), false);
     first = false;
@@ -90,7 +89,7 @@ void PrintGrouped(const AnsiString& scheme, TClientDataSet& rows,
   mdx::TField& taxType = totals.FieldByName("IDTPIMPOSFIS");
   for (totals.First(); !totals.Eof(); totals.Next()) {
     const AnsiString label = reports::TaxGroupLabel(messages, rate.AsFloat(), taxType.AsString());
-    imprimeBlocoSweda(scheme, TamFixo(label, 27) + TamFixoR(reports::Fixed(total.AsFloat(), 2), 13) + "\n",
+    imprimeBlocoSweda(scheme, TamFixo(label, 27) + reports::AmountRight(total.AsFloat(), 13) + "\n",
                       false);
   }
   imprimeBlocoSweda(scheme, kTwoBlankLines, false);
@@ -108,6 +107,8 @@ void Relatorio_Produto(const AnsiString& /*unused1*/, const AnsiString& /*unused
                        const AnsiString& /*unused5*/, AnsiString& couponNumber,
                        TClientDataSet* products, const AnsiString& confirmMode,
                        const AnsiString& grouped, const AnsiString& scheme, bool& reportOpen) {
+  // Any mode but "N" and "S" turns the report off: nothing is checked or sent.
+  if (confirmMode != "N" && confirmMode != "S") return;
   TdtmSweda200& module = DataModule();
   const bool byTax = grouped == "S";
   TClientDataSet& rows = *module.cdsProdVend;
@@ -118,13 +119,9 @@ void Relatorio_Produto(const AnsiString& /*unused1*/, const AnsiString& /*unused
   if (byTax) SortByTax(rows);
   const reports::ProductFields row(rows, byTax);
 
-  if (confirmMode == "S") {
-    if (!Mensagemxop::Mensagem(module.msgPadrao.Msg("ConfRelProds"), "", "N", "S",
-                               mdx::tmConfirmacao, "", scheme, 0, nullptr))
-      return;
-  } else if (confirmMode != "N") {
+  if (confirmMode == "S" && !Mensagemxop::Mensagem(module.msgPadrao.Msg("ConfRelProds"), "", "N", "S",
+                                                    mdx::tmConfirmacao, "", scheme, 0, nullptr))
     return;
-  }
 
   mdx::Host().ProcessMessages();
   if (!reportOpen) SendCommand(scheme, "12", true, false);

@@ -10,6 +10,10 @@ namespace Mdx00200::reports {
 // separator of the settings ("8,97").
 AnsiString Fixed(double value, int decimals);
 
+// The value with two decimals, right-aligned in `width`. A wider text is
+// kept whole and widens the line: a figure on paper is never cut.
+AnsiString AmountRight(double value, int width);
+
 // `width` dashes.
 AnsiString Rule(int width = 40);
 

@@ -57,7 +57,7 @@ bool RegistroVenda(const AnsiString& /*unused1*/, const AnsiString& /*unused2*/,
           const double v = value.AsFloat();
           Line(scheme, "");
           Line(scheme, code.AsString() + " " + name.AsString() + "\n");
-          Line(scheme, Fixed(q, 2) + "   X " + Fixed(v, 2) + "     " + TamFixoR(Fixed(v * q, 2), 29) +
+          Line(scheme, Fixed(q, 2) + "   X " + Fixed(v, 2) + "     " + reports::AmountRight(v * q, 29) +
                            "\n");
         }
         Line(scheme, AnsiString(48, ' ') + "\n");

@@ -59,7 +59,7 @@ void SendHeader(const AnsiString& scheme, std::initializer_list<AnsiString> part
 
 // "<label>: " and the amount right in 28, when the amount is above 0.
 void AmountLine(const AnsiString& scheme, const AnsiString& label, double amount) {
-  if (amount > 0) Line(scheme, label + ": " + TamFixoR(Fixed(amount, 2), 28));
+  if (amount > 0) Line(scheme, label + ": " + reports::AmountRight(amount, 28));
 }
 
 void PrintLines(const AnsiString& scheme, const Conference& c, TClientDataSet& items,
@@ -83,14 +83,14 @@ void PrintLines(const AnsiString& scheme, const Conference& c, TClientDataSet& i
     const double price = item.price.AsFloat();
     Line(scheme, item.code.AsString() + " " + item.name.AsString());
     Line(scheme, Fixed(quantity, 3) + "   X " + Fixed(price, 2) + "     " +
-                     TamFixoR(Fixed(Consiste::Trunc2(price * quantity), 2), 19));
+                     reports::AmountRight(Consiste::Trunc2(price * quantity), 19));
   }
   SendSpacing(scheme);
   AmountLine(scheme, m.Msg("Desconto"), c.discount);
   AmountLine(scheme, m.Msg("Acrescimo"), c.surcharge);
   AmountLine(scheme, m.Msg("Tx_Serv"), c.serviceCharge);
   Line(scheme, reports::Rule());
-  Line(scheme, Centraliza(m.Msg("Valor2") + ": " + TamFixoR(Fixed(c.total, 2), 28), 40));
+  Line(scheme, Centraliza(m.Msg("Valor2") + ": " + reports::AmountRight(c.total, 28), 40));
   SendSpacing(scheme);
   Line(scheme, TamFixo(reports::ContactLine(), 40));
 }

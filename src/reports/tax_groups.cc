@@ -2,6 +2,7 @@
 
 #include "mdx00200/dataset.h"
 #include "mdx00200/messages.h"
+#include "mdx00200/number_format.h"
 #include "reports/report_format.h"
 
 namespace Mdx00200::reports {
@@ -18,8 +19,8 @@ const char* UnratedKey(const AnsiString& taxType) {
 
 }  // namespace
 
-AnsiString TaxGroupKey(const AnsiString& rateText, double rate, const AnsiString& taxType) {
-  return rate == 0 ? rateText + "|" + taxType : rateText;
+AnsiString TaxGroupKey(double rate, const AnsiString& taxType) {
+  return rate == 0 ? "0|" + taxType : mdx::FloatToStr(rate);
 }
 
 AnsiString TaxGroupHeading(const Kor_msg::TMessages& messages, double rate,

@@ -19,9 +19,10 @@ class TMessages;
 
 namespace Mdx00200::reports {
 
-// The key that tells groups apart: the rate as text, and for a rate of 0
-// the tax type as well.
-AnsiString TaxGroupKey(const AnsiString& rateText, double rate, const AnsiString& taxType);
+// The key that tells groups apart: the rate's value, and for a rate of 0 the
+// tax type as well. A null rate reads as 0, so it shares the group of a rate
+// of 0 of its tax type.
+AnsiString TaxGroupKey(double rate, const AnsiString& taxType);
 
 // For a rate of 0: "Subst. Trib." for type "F", "Não Incide" for "N",
 // "Isento :" for "I", "" for any other type. Otherwise "Tributacao", two

@@ -53,7 +53,7 @@ void imprimeProdutosTransf(const AnsiString& /*unused1*/, const AnsiString& /*un
           lastOrigin = from;
           const AnsiString item =
               TamFixo(code.AsString() + " " + name.AsString(), 19) + " " + reports::Fixed(quantity.AsFloat(), 2);
-          Line(scheme, TamFixo(item, 37) + " " + Consiste::TamFixoR(reports::Fixed(price.AsFloat(), 2), 10) + "\n");
+          Line(scheme, TamFixo(item, 37) + " " + reports::AmountRight(price.AsFloat(), 10) + "\n");
         }
         Line(scheme, "\n");
       },

@@ -206,6 +206,34 @@ TEST_F(ChannelTest, LengthByteThatLiesIsClamped) {
   EXPECT_EQ(SwedaRet(), ".+0000");
 }
 
+// A library that answers with whatever text the test sets.
+const char* g_cannedReply = "";
+int MDX_STDCALL CannedLibrary(const char*, unsigned char* reply) {
+  const AnsiString text = g_cannedReply;
+  reply[0] = static_cast<unsigned char>(text.size());
+  for (size_t i = 0; i < text.size(); ++i) reply[1 + i] = static_cast<unsigned char>(text[i]);
+  return 1;
+}
+
+// A garbled reply is a refusal even when "P" and "5" sit where a paper code
+// would: no paper dialog, no success.
+TEST_F(ChannelTest, GarbledReplyIsNeverAPaperWarning) {
+  Package().Global<void*>("SwedaEnviaComando") = reinterpret_cast<void*>(&CannedLibrary);
+  for (const char* garbled : {"..P005", "+-P005", "x+P005", "-.P005", " -P005"}) {
+    g_cannedReply = garbled;
+    Package().ResetGlobals();
+    host_->dialogs.clear();
+    EXPECT_FALSE(Send("23", {}, false, false)) << garbled;
+    EXPECT_EQ(MensagemTaa(), " " + kPaperText + " " + kRefusedText) << garbled;
+    EXPECT_TRUE(host_->dialogs.empty()) << garbled;
+  }
+  // The well-formed paper codes keep their meaning.
+  g_cannedReply = ".-P005";
+  host_->dialogs.clear();
+  EXPECT_TRUE(Send("23", {}, false, false));
+  EXPECT_EQ(host_->DialogTexts(), std::vector<AnsiString>{kPaperText});
+}
+
 TEST_F(ChannelTest, UnwritableLogRaisesToTheCaller) {
   struct MissingFolder : FakeHost {
     AnsiString HostDirectory() override { return Directory() + "missing/"; }

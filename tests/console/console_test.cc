@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -13,6 +12,7 @@
 
 #include "mdx00200/platform.h"
 #include "session/run_program.h"
+#include "support/declared_operations.h"
 #include "support/temp_folder.h"
 
 namespace mdx::test {
@@ -48,6 +48,8 @@ struct BundledCase {
   const char* summary;
 };
 
+// Three days: a coupon of 23.97 a day, three Z reductions (the second made
+// the morning after a missed night).
 // Till day: four coupons (23.97, 41.80 with its cancelled item, 41.00 with
 // its surcharge, 5.90 cancelled afterwards), one Z reduction, three signed
 // fiscal-menu files. Restaurant day: two coupons (98.90 with the service
@@ -59,6 +61,9 @@ const BundledCase kBundled[] = {
      "\"Dados/MenuFiscal/LMFS_SW0000001_20261206_090000.txt\"],\"errors\":0}"},
     {"restaurant-day.json",
      "{\"coupons\":2,\"cancelled\":0,\"grand_total\":113.90,\"gross\":113.90,\"z_reductions\":1,"
+     "\"files\":[],\"errors\":0}"},
+    {"three-days.json",
+     "{\"coupons\":3,\"cancelled\":0,\"grand_total\":71.91,\"gross\":71.91,\"z_reductions\":3,"
      "\"files\":[],\"errors\":0}"},
 };
 
@@ -86,14 +91,16 @@ const char kStart[] =
 std::string Calls(const std::string& second) { return std::string("{\"calls\": [") + kStart + ",\n" + second + "]}"; }
 
 const MalformedCase kMalformed[] = {
-    {"unknown operation", "", {"entry 2 (line 2, AbreCupon)", "unknown operation \"AbreCupon\""}},
-    {"wrong count", "", {"entry 2 (line 2, Sangria)", "Sangria takes 3 arguments, the entry gives 2"}},
-    {"wrong type", "", {"entry 2 (line 2, Estado_Imp)", "argument 2: expected true or false, got a text"}},
-    {"text for a number", "", {"entry 2 (line 2, Suprimento)", "argument 3:", "\"cem\" is not a date"}},
-    {"unreadable file", "", {"entry 2 (line 2, ImprimeProdBloq)", "argument 2: cannot load the dataset file", "missing.cds"}},
-    {"unknown dataset name", "", {"entry 2 (line 2, ImpSaldo)", "no earlier entry made a dataset named \"saldos\""}},
-    {"unknown console step", "", {"entry 2 (line 2, console copy)", "unknown console step \"copy\""}},
-    {"bad JSON", "", {"script.json:2:23: expected ',' or '}'"}},
+    {"unknown operation", "", {"entry 2 (AbreCupon)", "unknown operation \"AbreCupon\""}},
+    {"wrong count", "", {"entry 2 (Sangria)", "Sangria takes 3 arguments, the entry gives 2"}},
+    {"wrong type", "", {"entry 2 (Estado_Imp)", "argument 2: expected true or false, got a text"}},
+    {"text for a number", "", {"entry 2 (Suprimento)", "argument 3:", "\"cem\" is not a date"}},
+    {"unreadable file", "", {"entry 2 (ImprimeProdBloq)", "argument 2: cannot load the dataset file", "missing.cds"}},
+    {"unknown dataset name", "", {"entry 2 (ImpSaldo)", "no earlier entry made a dataset named \"saldos\""}},
+    {"unknown console step", "", {"entry 2 (console copy)", "unknown console step \"copy\""}},
+    {"clock not a date", "", {"entry 2 (console set_clock)", "\"tomorrow\" is not a date"}},
+    {"bad tax-rate code", "", {"entry 2 (console program_tax_rates)", "3 capital letters or digits"}},
+    {"bad JSON", "", {"script.json: parse error at line 2, column 28: syntax error while parsing object"}},
 };
 
 std::string ScriptOf(const std::string& name) {
@@ -105,6 +112,9 @@ std::string ScriptOf(const std::string& name) {
   if (name == "unknown dataset name")
     return Calls("{\"op\": \"ImpSaldo\", \"args\": [\"007\", {\"name\": \"saldos\"}, \"\", \"\"]}");
   if (name == "unknown console step") return Calls("{\"console\": \"copy\"}");
+  if (name == "clock not a date") return Calls("{\"console\": \"set_clock\", \"clock\": \"tomorrow\"}");
+  if (name == "bad tax-rate code")
+    return Calls("{\"console\": \"program_tax_rates\", \"rates\": [{\"code\": \"t1\", \"rate\": 18}]}");
   return "{\"calls\": [\n  {\"op\": \"FechaPorta\" \"args\": []}]}";  // a missing comma
 }
 
@@ -125,29 +135,50 @@ TEST(ConsoleTest, MalformedScriptsStopBeforeAnythingIsSent) {
   }
 }
 
-// The operations the package's headers declare (namespace Mdx00200, marked
-// MDX_API), found by reading the headers.
-std::set<std::string> DeclaredOperations() {
-  std::set<std::string> names;
-  const std::regex declaration(R"(MDX_API\s+([^;{]*?)\b(\w+)\s*\()");
-  for (const auto& entry : fs::directory_iterator(MDX_HEADERS_DIR)) {
-    std::ifstream file(entry.path(), std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    const std::string source = text.str();
-    for (auto it = std::sregex_iterator(source.begin(), source.end(), declaration); it != std::sregex_iterator(); ++it) {
-      const std::string before = (*it)[1];
-      const std::string name = (*it)[2];
-      // Globals, and the marker's own definitions in export.h.
-      if (before.find("extern") != std::string::npos || name.rfind("__", 0) == 0) continue;
-      names.insert(name);
-    }
+// The printer steps run only where the printer would take them: the clock
+// never goes back past its last document, and the tax rates are programmed
+// only with no day open. Each refusal is a failed step the summary counts.
+TEST(ConsoleTest, PrinterStepsFailWhereThePrinterRefuses) {
+  TemporaryFolder temp("mdx_console");
+  {
+    std::ofstream(temp.File("script.json"), std::ios::binary)
+        << "{\"clock\": \"06/12/2026 09:00:00\", \"calls\": [" << kStart << ",\n"
+        << "{\"console\": \"program_tax_rates\", \"rates\": [{\"code\": \"T01\", \"rate\": 17.5}]},\n"
+        << "{\"op\": \"Leitura_X_Imp\", \"args\": [\"key\", \"\", \"007\", \"\"], \"expect\": true},\n"
+        << "{\"console\": \"set_clock\", \"clock\": \"05/12/2026 09:00:00\"},\n"
+        << "{\"console\": \"program_tax_rates\", \"rates\": [{\"code\": \"T01\", \"rate\": 12}]},\n"
+        << "{\"console\": \"set_clock\", \"clock\": \"07/12/2026 09:00:00\"}]}";
   }
-  return names;
+  const ConsoleRun run = Console(temp, {"--work", temp.File("work"), temp.File("script.json")});
+  EXPECT_EQ(run.status, 0) << run.err;
+  for (const char* part : {"tax rate 1: T01 17.5%", "before the last document",
+                           "its tax rates are programmed only between a Z reduction",
+                           "the host's and the printer's clocks read 07/12/2026 09:00:00"}) {
+    EXPECT_NE(run.out.find(part), std::string::npos) << part << "\n" << run.out;
+  }
+  EXPECT_NE(run.LastLine().find("\"errors\":2}"), std::string::npos) << run.LastLine();
+}
+
+// A resumed printer keeps its documents: a script whose clock is before the
+// last of them stops with a message before it sends anything.
+TEST(ConsoleTest, ResumedPrinterRefusesAScriptClockBeforeItsLastDocument) {
+  TemporaryFolder temp("mdx_console");
+  const auto write = [&temp](const char* name, const char* clock) {
+    std::ofstream(temp.File(name), std::ios::binary)
+        << "{\"clock\": \"" << clock << "\", \"calls\": [" << kStart << ",\n"
+        << "{\"op\": \"Leitura_X_Imp\", \"args\": [\"key\", \"\", \"007\", \"\"], \"expect\": true}]}";
+  };
+  write("day2.json", "07/12/2026 09:00:00");
+  write("day1.json", "06/12/2026 09:00:00");
+  ASSERT_EQ(Console(temp, {"--work", temp.File("work"), temp.File("day2.json")}).status, 0);
+  const ConsoleRun back = Console(temp, {"--work", temp.File("work"), "--resume", temp.File("day1.json")});
+  EXPECT_EQ(back.status, 2);
+  EXPECT_NE(back.err.find("before the last document (07/12/2026 09:00:"), std::string::npos) << back.err;
+  EXPECT_EQ(back.out, "");
 }
 
 TEST(ConsoleTest, EveryDeclaredOperationCanBeCalledFromAScript) {
-  const std::set<std::string> declared = DeclaredOperations();
+  const std::set<std::string> declared = DeclaredOperations(MDX_HEADERS_DIR);
   ASSERT_TRUE(declared.count("AbreCupom") && declared.count("GetValue") && declared.count("geraEad"));
   TemporaryFolder temp("mdx_console");
   const ConsoleRun run = Console(temp, {"--list"});

@@ -91,11 +91,12 @@ TEST_F(ClosingFooterTest, AgreementFooterWithTheConsumerBalance) {
   list[37] = 100.0;
   list[38] = 2.0;
   EXPECT_TRUE(Close(list));
+  // No customer line of its own: the table and password line is the seventh.
   EXPECT_EQ(VariantPairs(),
-            (std::vector<AnsiString>{Left("Convenio ..: C1 - Joao"), Left("Cliente: C1 - Joao"),
-                                     Left("K2 - Ana"), Left("Saldo Final : 94,50"),
-                                     Left("Pre\xE7o subsidiado: 2,00"), Left(kContact),
-                                     Left("Operador: 7 - Rita"), kBare, kBare}));
+            (std::vector<AnsiString>{Left("Convenio ..: C1 - Joao"), Left("K2 - Ana"),
+                                     Left("Saldo Final : 94,50"), Left("Pre\xE7o subsidiado: 2,00"),
+                                     Left(kContact), Left("Operador: 7 - Rita"),
+                                     Left("Mesa  : 12           - SENHA : 99"), kBare, kBare}));
 }
 
 TEST_F(ClosingFooterTest, TaxIdAndNameFooter) {
@@ -205,6 +206,12 @@ TEST_F(ClosingFooterTest, RefusedFamilyFooterIsSentAgainWhole) {
   list[27] = "1";
   list[36] = "1";
   list[32] = CreditPacket({{"F1", "Familia Um", 100}});
+  // The refused close leaves the coupon in its payment phase, as the
+  // status the package asks before sending it again shows.
+  emulator::PrinterState state = Printer().State();
+  state.document = emulator::DocumentKind::kFiscalCoupon;
+  state.couponPaying = true;
+  Printer().SetState(state);
   Script().Refuse("12N");
   host_->Answer({true});
   EXPECT_TRUE(Close(list));

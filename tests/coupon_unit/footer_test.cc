@@ -77,8 +77,9 @@ TEST(FooterTest, SlotsInPairsOut) {
        {Left("T1"), Left("T2"), Left("T3"), Left("NAME"), Left("PASS"), Left("CONTACT"), Left("OPER")}},
       {"C with one TEF line", V::kTef, Sparse(),
        {Left("T1"), kBlank, kBlank, Left("NAME"), Left("PASS"), Left("CONTACT"), Left("OPER")}},
+      // Variant D has no customer line: the table line is the seventh.
       {"D full", V::kAgreement, Full(),
-       {Left("AGR"), Left("CUST"), Left("CONS"), Left("BAL"), Left("SUB"), Left("CONTACT"), Left("OPER"),
+       {Left("AGR"), Left("CONS"), Left("BAL"), Left("SUB"), Left("CONTACT"), Left("OPER"), Left("TABLE"),
         kBare, kBare}},
       {"D sparse", V::kAgreement, Sparse(),
        {Left("AGR"), Left("CONTACT"), Left("OPER"), Left("TABLE"), Left("FREE1"), Centred("DOTZ"),

@@ -145,7 +145,7 @@ TEST_F(CdsTool, MistakesNameTheFileAndThePlace) {
     const char* rows;
     const char* message;
   } cases[] = {
-      {R"([{"CDFILIAL": "01", "VR": "abc"}])", "1:27: row 1, field 'VR': expected a number, got a text"},
+      {R"([{"CDFILIAL": "01", "VR": "abc"}])", "row 1, field 'VR': expected a number, got a text"},
       {R"([{"CDFILIAL": "01234"}])", "field 'CDFILIAL': the text has 5 characters, the width is 4"},
       {R"([{"NOPE": 1}])", "row 1: no field named \"NOPE\""},
       {R"([{"NMCIDADE": "x"}])", "row 1: Field 'CDFILIAL' must have a value"},
@@ -155,11 +155,12 @@ TEST_F(CdsTool, MistakesNameTheFileAndThePlace) {
       {R"([{"CDFILIAL": "\u4e2d"}])", "character U+4E2D has no Windows-1252 form"},
       {R"([{"CDFILIAL": "1", "BL": "***"}])", "not valid base64"},
       {R"([["01"]])", "row 1: 1 values for 9 fields"},
-      {R"([{"CDFILIAL": "01",}])", "1:20: expected a member name in quotes (bad JSON)"},
-      {R"([{"CDFILIAL": "01")", "1:19: expected ',' or '}' (bad JSON)"},
-      {"[{\"CDFILIAL\": \"\xFF\"}]", "invalid UTF-8 (bad JSON)"},
-      {"[1] [2]", "unexpected text after the JSON value"},
-      {"", "the file holds no JSON value"},
+      {R"([{"CDFILIAL": "01",}])", "line 1, column 20: syntax error while parsing object key"},
+      {R"([{"CDFILIAL": "01")", "line 1, column 19: syntax error while parsing object"},
+      {R"([{"CDFILIAL": "01", "CDFILIAL": "02"}])", "duplicate key \"CDFILIAL\" (bad JSON)"},
+      {"[{\"CDFILIAL\": \"\xFF\"}]", "ill-formed UTF-8 byte"},
+      {"[1] [2]", "expected end of input"},
+      {"", "unexpected end of input"},
   };
   for (const auto& c : cases) {
     const std::string rows = Write("rows.json", c.rows);
@@ -170,12 +171,12 @@ TEST_F(CdsTool, MistakesNameTheFileAndThePlace) {
   }
   std::string deep(200, '[');
   Write("rows.json", deep);
-  EXPECT_NE(Tool("make " + Q(fields) + " " + Q((dir / "rows.json").string()) + " " + out).err.find("nested too deeply"),
+  EXPECT_NE(Tool("make " + Q(fields) + " " + Q((dir / "rows.json").string()) + " " + out).err.find("nested more than 64 levels deep"),
             std::string::npos);
 
   const std::string badFields = Write("bad.json", R"([{"name": "A", "kind": "text", "widht": 3}])");
   const ToolRun typo = Tool("make " + Q(badFields) + " " + Q(Write("r.json", "[]")) + " " + out);
-  EXPECT_NE(typo.err.find("cdstool: " + badFields + ": 1:41: field 1: unknown member \"widht\""), std::string::npos)
+  EXPECT_NE(typo.err.find("cdstool: " + badFields + ": field 1: unknown member \"widht\""), std::string::npos)
       << typo.err;
 
   const std::string damaged = Write("damaged.cds", "\x96\x19\xE0\xBD?");

@@ -476,6 +476,27 @@ TEST_F(TillClosingTest, RefusedFirstTextSkipsTheClosingReport) {
   EXPECT_TRUE(LinesFrom("TOTAL VENDAS").empty());
 }
 
+// Products without the product report's fields: with the report turned off
+// the closing goes on and never looks at them; with it on the error reaches
+// the host, and the withdrawal receipt's report is not left open.
+TEST_F(TillClosingTest, ProductsTheReportCannotUse) {
+  for (const char* mode : {"X", "N"}) {
+    SCOPED_TRACE(mode);
+    FillDatasets();
+    ForgetFrames();
+    Fill(products, {{"VRTOTAL", ftFloat, 0}}, {{200.0}});
+    productMode = mode;
+    if (AnsiString(mode) == "X") {
+      EXPECT_FALSE(Run());
+      EXPECT_EQ(DocumentFrames(), (Lines{".13S}", ".0891}", ".12}"}));
+    } else {
+      EXPECT_THROW(Run(), EDatabaseError);
+      EXPECT_EQ(Frames().back(), ".12}");
+    }
+    EXPECT_EQ(Printer().State().document, emulator::DocumentKind::kNone);
+  }
+}
+
 TEST_F(TillClosingTest, MissingDatasetOrFieldIsRefusedBeforeAnythingIsSent) {
   struct Case {
     const char* what;

@@ -303,6 +303,38 @@ TEST_F(CouponTest, ClosedCouponLeavesItsAmountsInTheRegisters) {
   }
 }
 
+// As on a fiscal printer the registers move with each command, not at the
+// closing: a till whose reply was lost reads them to tell whether it ran.
+TEST_F(CouponTest, RegistersMoveAsTheCommandsAreRegistered) {
+  SendAll({"17"});
+  struct Case {
+    AnsiString frame;
+    char selector;
+    int position;
+    const char* text;
+  };
+  const Case cases[] = {
+      {ItemFrame("1", 1000, 1000, 1000, "GOODS"), '1', 20, "00000000000001000"},  // grand total
+      {ItemDiscountFrame(100), '1', 93, "000000000100"},                         // discounts
+      {ItemSurchargeFrame(50), '1', 20, "00000000000001050"},
+      {SubtotalDiscountFrame(50), '1', 93, "000000000150"},
+      {PaymentFrame(2, 400), '6', 24, "0001000000000400"},                       // card
+      {PaymentFrame(1, 1000), '6', 8, "0001000000001000"},                       // cash
+  };
+  for (const Case& c : cases) {
+    SendAll({c.frame});
+    EXPECT_EQ(Register(c.selector, c.position, static_cast<int>(std::strlen(c.text))), c.text)
+        << c.frame;
+  }
+  EXPECT_EQ(Register('1', 45, 12), "000000001050");  // gross sales
+  EXPECT_EQ(Register('F', 12, 12), "000000000050");  // surcharges
+  // The change (4,00 + 10,00 - 9,00) comes off the cash at the closing.
+  SendAll({"12N"});
+  EXPECT_EQ(Register('6', 8, 16), "0001000000000500");
+  EXPECT_EQ(Register('6', 24, 16), "0001000000000400");
+  EXPECT_EQ(Register('1', 20, 17), "00000000000001050");
+}
+
 TEST_F(CouponTest, SubtotalSurchargeIsSharedAndCountedAsSurcharge) {
   SendAll({"17", ItemFrame("1", 1000, 1000, 1000, "GOODS", "T01"),
            ItemFrame("2", 1000, 500, 500, "SERVICE", "S01")});

@@ -110,12 +110,14 @@ TEST_F(DayReportTest, ZReductionClosesTheDayIntoTheFiscalMemory) {
   EXPECT_TRUE(Printed(lines, LeftAndRight("VENDA BRUTA", "10,00", 48)));
   EXPECT_TRUE(Printed(lines, LeftAndRight("CANCELAMENTOS", "2,00", 48)));
 
-  // A second reduction on the same date is refused; the next date is taken.
+  // A second reduction the same day is refused; the next day takes one.
   const PrinterState after = printer->State();
-  EXPECT_EQ(Send("14N061226"), ".-E004");
+  EXPECT_EQ(Send("14N061226"), ".-E011");
   EXPECT_EQ(printer->State(), after);
+  systemNow += 1;
   EXPECT_EQ(Send("14N071226"), ".+0000");
   EXPECT_EQ(printer->State().counters.crz, 2);
+  EXPECT_EQ(printer->State().fiscalMemory.back().date, Day(2026, 12, 7));
   EXPECT_EQ(printer->State().fiscalMemory.back().grossSales, 0);
 }
 

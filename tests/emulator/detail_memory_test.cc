@@ -58,7 +58,7 @@ TEST_F(DetailMemoryTest, EveryDocumentOfTheDayIsRecordedWithItsSliceOfTheTape) {
       {"coupon", 1,
        {"17" + consumer, ItemFrame("789", 2000, 350, 700, "?KGCAFE"), ItemDiscountFrame(50),
         ItemFrame("12", 1000, 1000, 1000, "ACUCAR", "T02"), SubtotalDiscountFrame(150),
-        PaymentFrame(1, 500), PaymentFrame(2, 2000), "12N" + FooterPair("OBRIGADO")},
+        PaymentFrame(2, 1000), PaymentFrame(1, 1000), "12N" + FooterPair("OBRIGADO")},
        DetailKind::kFiscalCoupon, 1, 1, false, 0, "CUPOM FISCAL"},
       {"receipt linked to the coupon", 2, {"1900000002", "12"}, DetailKind::kLinkedReceipt, 2, 1,
        false, 0, "COMPROVANTE CREDITO OU DEBITO"},
@@ -122,7 +122,7 @@ TEST_F(DetailMemoryTest, EveryDocumentOfTheDayIsRecordedWithItsSliceOfTheTape) {
   EXPECT_EQ(sale.items[0].discount, 50);
   EXPECT_EQ(sale.items[1].taxCode, "T02");
   EXPECT_EQ(sale.subtotalDiscount, 150);
-  EXPECT_EQ(sale.payments, (std::vector<Payment>{{1, 500}, {2, 2000}}));
+  EXPECT_EQ(sale.payments, (std::vector<Payment>{{2, 1000}, {1, 1000}}));
   EXPECT_EQ(detail[1].receipt.linkedMethod, 2);
   ASSERT_EQ(detail[2].coupon.items.size(), 1u);  // what the cancelled coupon held
   EXPECT_EQ(detail[2].coupon.items[0].amount, 250);

@@ -103,8 +103,9 @@ TEST_F(DocumentTest, CloseFitsWhatIsOpen) {
     bool printsEnd;
   };
   const Case cases[] = {
-      {DocumentKind::kNone, "12", ".+0000", DocumentKind::kNone, false},
-      {DocumentKind::kNone, "12N", ".+0000", DocumentKind::kNone, false},
+      // Nothing to close: refused, so a report whose opening was refused fails.
+      {DocumentKind::kNone, "12", ".-E004", DocumentKind::kNone, false},
+      {DocumentKind::kNone, "12N", ".-E004", DocumentKind::kNone, false},
       {DocumentKind::kManagementReport, "12", ".+0000", DocumentKind::kNone, true},
       {DocumentKind::kNonFiscalReceipt, "12", ".+0000", DocumentKind::kNone, true},
       {DocumentKind::kNonFiscalReceipt, "12N", ".+0000", DocumentKind::kNone, true},

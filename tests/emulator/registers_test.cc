@@ -190,9 +190,10 @@ TEST_F(RegisterTest, MovementDateIsTheDateOfTheDaysFirstDocument) {
   EXPECT_EQ(Field(Send("28"), 22, 1), "S");  // the day is open
 
   systemNow += 1;  // the next day, with no Z reduction in between
-  ASSERT_EQ(Send("13S"), ".+0000");
+  ASSERT_EQ(Send("13S"), ".-E009");
   EXPECT_EQ(Field(Send("271"), 8, 6), "061226");
-  EXPECT_EQ(Field(Send("27H"), 73, 6), "000002");
+  EXPECT_EQ(Field(Send("28"), 21, 1), "S");  // its Z is pending
+  EXPECT_EQ(Field(Send("27H"), 73, 6), "000001");
 }
 
 TEST_F(RegisterTest, UnknownSelectorsAreRefused) {
@@ -201,9 +202,13 @@ TEST_F(RegisterTest, UnknownSelectorsAreRefused) {
   }
 }
 
-TEST_F(RegisterTest, PaperLowTakesTheStatusPositionsOfABlock) {
+// An information block has no room for a status code: with the paper low it
+// keeps "C", the ECF number and the echo, while other replies carry "P005".
+TEST_F(RegisterTest, PaperLowLeavesABlockWhole) {
   Edit([](PrinterState& s) { s.paper = PaperLevel::kLow; });
-  EXPECT_EQ(Field(Send("273"), 1, 7), ".+P0053");
+  EXPECT_EQ(Field(Send("273"), 1, 7), ".+C0013");
+  EXPECT_EQ(Field(Send("293"), 1, 7), ".+C0013");
+  EXPECT_EQ(Send("23"), ".+P005");
 }
 
 }  // namespace

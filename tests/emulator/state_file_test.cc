@@ -39,6 +39,8 @@ PrinterState EveryFieldSet() {
   s.tape = {"PLAIN", "", "back\\slash \x01 del \x7f", "\xc7\xc3O 1252 \xe9", "|pipe"};
 
   s.movementDate = EncodeDate(2026, 12, 5);
+  s.closedDay = EncodeDate(2026, 12, 4);
+  s.lastDocumentTime = EncodeDate(2026, 12, 5) + EncodeTime(23, 59, 58, 7);
   s.couponPaying = true;
   s.serialNumber = "X\\Y\xe9";
   s.ecfNumber = 999;
@@ -347,10 +349,10 @@ class StateFileTest : public PrinterTest {
 TEST_F(StateFileTest, RestartedPrinterFindsItsStateAsItWas) {
   printer = CreateVirtualPrinter(Options(file_, kNarrowTape));
   EXPECT_EQ(warnings.size(), 1u);  // no file yet
+  ASSERT_EQ(Send("36S"), ".+0000");
   ASSERT_EQ(Send("13S"), ".+0000");
   ASSERT_EQ(Send("080LEFT OPEN"), ".+0000");
-  ASSERT_EQ(Send("36S"), ".+0000");
-  printer->SetClock(EncodeDate(2024, 1, 15) + EncodeTime(10, 30, 0, 0));
+  printer->SetClock(EncodeDate(2027, 1, 15) + EncodeTime(10, 30, 0, 0));
   const PrinterState before = printer->State();
   EXPECT_FALSE(platform::FileExists(file_ + ".tmp"));
 
@@ -360,7 +362,7 @@ TEST_F(StateFileTest, RestartedPrinterFindsItsStateAsItWas) {
   EXPECT_EQ(printer->State(), before);
   const AnsiString status = Send("28");
   EXPECT_EQ(status.substr(9, 8), "E RELGER");
-  EXPECT_EQ(status.substr(46, 11), "1501241030S");
+  EXPECT_EQ(status.substr(46, 11), "1501271030S");
   EXPECT_EQ(Send("12"), ".+0000");
   EXPECT_EQ(printer->State().tape.back(), AnsiString(40, '='));
 }
@@ -456,13 +458,16 @@ TEST_F(StateFileTest, FiscalMemorySurvivesARestart) {
   OpenPaidCoupon();
   ASSERT_EQ(Send("12N"), ".+0000");
   ASSERT_EQ(Send("14N061226"), ".+0000");
+  systemNow += 1;
   ASSERT_EQ(Send("14N071226"), ".+0000");
   const FiscalMemory memory = printer->State().fiscalMemory;
   ASSERT_EQ(memory.size(), 2u);
 
   printer = CreateVirtualPrinter(Options(file_));
   EXPECT_EQ(printer->State().fiscalMemory, memory);
-  EXPECT_EQ(Send("14N071226"), ".-E004");  // the restored memory still knows the last date
+  // The restored printer still knows its last date and its closed day.
+  EXPECT_EQ(Send("14N061226"), ".-E012");
+  EXPECT_EQ(Send("14N071226"), ".-E011");
 }
 
 TEST_F(StateFileTest, FileOfTheFirstVersionLoadsWithAFreshPrintersTablesAndTotals) {
@@ -497,6 +502,8 @@ TEST_F(StateFileTest, SetStateRefusesWhatThePrinterCannotHold) {
       [](PrinterState& s) { s.serialNumber = "SW00000001"; },
       [](PrinterState& s) { s.ecfNumber = 1000; },
       [](PrinterState& s) { s.movementDate = EncodeDate(2026, 12, 5) + 0.5; },
+      [](PrinterState& s) { s.closedDay = EncodeDate(2026, 12, 5) + 0.5; },
+      [](PrinterState& s) { s.lastDocumentTime = -1; },
       [](PrinterState& s) { s.grandTotal = -1; },
       [](PrinterState& s) { s.day.taxableBases[3] = kLargestAmount + 1; },
       [](PrinterState& s) { s.day.payments[0].count = 10000; },

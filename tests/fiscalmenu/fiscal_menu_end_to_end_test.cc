@@ -168,11 +168,14 @@ TEST_F(FiscalMenuEndToEndTest, EveryGeneratorWritesTheDaysFileAndSignsIt) {
   platform::WriteFileAtomically(mirror, bytes);
   EXPECT_NE(ValidateSignature(mirror), 0);
 
-  // Nothing else landed in the fiscal-menu folder, and the day goes on.
+  // Nothing else landed in the fiscal-menu folder, and the next morning the
+  // till sells again (the day the Z closed takes no more coupons).
   EXPECT_EQ(MenuFiles(),
             (std::vector<AnsiString>{"Ato_Cotepe.txt", "Espelho_MFD_06122026101112.txt",
                                      "LMFS_SW123456_20261206_101112.txt",
                                      "MFSW000000000000123456_20261206_101112.txt"}));
+  host_->SetNow(kDay + 1 + EncodeTime(9, 0, 0, 0));
+  Printer().SetClock(kDay + 1 + EncodeTime(9, 0, 0, 0));
   OpenCoupon();
   Sell(kRice);
   CloseCoupon(0, {{"E", "001", 40.00}});

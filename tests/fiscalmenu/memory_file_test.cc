@@ -147,6 +147,20 @@ TEST_F(MemoryFileTest, PrinterNotDetected) {
   EXPECT_TRUE(SessionUsable());
 }
 
+// A list too short to carry the port name: the reading is written, but the
+// session cannot start again, and the generator says so instead of true.
+TEST_F(MemoryFileTest, SessionThatCannotStartAgainIsAFailure) {
+  std::vector<Variant> elements = Elements("S");
+  elements.resize(5);
+  EXPECT_FALSE(MemoryFile(elements));
+  EXPECT_FALSE(PortOpen());
+  const std::vector<Shown> shown = Dialogs();
+  ASSERT_GE(shown.size(), 2u);
+  EXPECT_EQ(shown[0].text.rfind(kSuccess, 0), 0u);
+  EXPECT_NE(shown.back().text.find("n\xE3o foi reiniciada"), AnsiString::npos) << shown.back().text;
+  OpenPortAgain();
+}
+
 TEST_F(MemoryFileTest, PortThatDoesNotCloseEndsSilently) {
   ClosePortBeforehand();
   EXPECT_FALSE(MemoryFile(Elements("S")));

@@ -117,6 +117,21 @@ TEST_F(MfdFileTest, UnreadableElementEndsTheReadingNotTheFile) {
   EXPECT_EQ(Reopens(), 1);
 }
 
+// A list too short to carry the port name: the file is written, but the
+// session cannot start again, and the generator says so instead of true.
+TEST_F(MfdFileTest, SessionThatCannotStartAgainIsAFailure) {
+  std::vector<Variant> elements = Elements("C", "1", "2");
+  elements.resize(6);
+  EXPECT_FALSE(ElectronicFile(elements));
+  EXPECT_EQ(fake_.Calls("cotepe").size(), 1u);
+  EXPECT_FALSE(PortOpen());
+  const std::vector<Shown> shown = Dialogs();
+  ASSERT_FALSE(shown.empty());
+  EXPECT_NE(shown.back().text.find("n\xE3o foi reiniciada"), AnsiString::npos) << shown.back().text;
+  EXPECT_EQ(shown.back().kind, tmErro);
+  OpenPortAgain();
+}
+
 TEST_F(MfdFileTest, UnsafeNamesAndMissingEntriesLeaveThePortAlone) {
   struct Case {
     const char* what;

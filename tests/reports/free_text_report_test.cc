@@ -98,11 +98,13 @@ TEST_F(FreeTextReportTest, EveryMemberPrintsItsOwnTextParameter) {
 
 TEST_F(FreeTextReportTest, OnlyTheCloseDecidesTheResult) {
   const AnsiString text = Lines(20, 58);
-  // The open refused: the text (refused too, nothing is open) and the close
-  // still go out, and the close with nothing open is accepted.
+  // The open refused: the text and the close still go out, both refused
+  // (nothing is open), so the report fails with nothing on paper.
+  const size_t tape = Printer().State().tape.size();
   Fault(emulator::FaultKind::kRefuse, "13");
-  EXPECT_TRUE(Generic(text));
+  EXPECT_FALSE(Generic(text));
   EXPECT_EQ(FramesOf(".08").size(), 3u);
+  EXPECT_EQ(Printer().State().tape.size(), tape);
 
   // A refused text does not stop the report.
   ForgetFrames();

@@ -123,6 +123,15 @@ TEST_F(ProductReportTest, ConfirmationDecidesWhetherAnythingIsSent) {
       EXPECT_EQ(asked.scheme, "001");
     }
   }
+  // A report turned off looks at nothing: data it could not use is no error.
+  auto unusable = HostDataSet({"VRTOTAL:F"}, {{5.0}});
+  for (TClientDataSet* products : {unusable.get(), static_cast<TClientDataSet*>(nullptr)}) {
+    ForgetFrames();
+    bool reportOpen = false;
+    EXPECT_NO_THROW(Run(products, "X", "S", reportOpen));
+    EXPECT_FALSE(reportOpen);
+    EXPECT_TRUE(Frames().empty());
+  }
 }
 
 TEST_F(ProductReportTest, FlagSaysWhetherAnOpenDocumentIsClosedFirst) {
@@ -218,6 +227,38 @@ TEST_F(ProductReportTest, UnratedTaxTypesKeepTheirOwnHeadingAndTotal) {
     ASSERT_NE(at, AnsiString::npos);
   }
   EXPECT_EQ(TaxTotals(), (std::vector<AnsiString>{"0 F 13", "0 I 40", "0 N 2", "7 T 1"}));
+}
+
+// A product without a rate and one with a rate of 0, both exempt: one group,
+// one heading and one line under "Tributados".
+TEST_F(ProductReportTest, ANullRateAndARateOfZeroAreOneGroup) {
+  auto products = Products({{"1", "", "LIVRO", 1, 40, 0, 0, 0, "I"}, {"2", "", "REVISTA", 1, 5, 0, 0, 0, "I"}});
+  products->First();
+  products->Edit();
+  products->FieldByName("VRPEALIMPFIS").Clear();
+  products->Post();
+  Run(products.get(), "S");
+  const AnsiString text = AllText();
+  EXPECT_EQ(text.find("\rIsento :\n\r1 "), text.rfind("\rIsento :\n\r")) << text;
+  EXPECT_EQ(text.find(Left("Isento :", 27)), text.rfind(Left("Isento :", 27))) << text;
+  EXPECT_NE(text.find(Left("Isento :", 27) + Right("45,00", 13)), AnsiString::npos) << text;
+  EXPECT_EQ(TaxTotals(), (std::vector<AnsiString>{"0 I 45"}));
+}
+
+// A figure wider than its column widens the line: a quantity of 1234,5 in a
+// column of 6 prints whole, as do the totals.
+TEST_F(ProductReportTest, AmountsWiderThanTheirColumnAreKeptWhole) {
+  auto products = Products({{"1", "", "ARROZ", 1234.5, 12345678.9, 1234567890123.5, 0, 18, "T"}});
+  for (const char* grouped : {"N", "S"}) {
+    SCOPED_TRACE(grouped);
+    ForgetFrames();
+    Run(products.get(), grouped);
+    const AnsiString text = AllText();
+    EXPECT_NE(text.find(Left("1", 15) + Left("ARROZ", 20) + "1234,50" + "12345678,90"), AnsiString::npos)
+        << text;
+    EXPECT_NE(text.find(Left("Total de Acr\xE9scimos", 38) + "1234567890123,50"), AnsiString::npos);
+    EXPECT_NE(text.find(Left("VALOR", 32) + Right("1234,50", 9) + "12345678,90"), AnsiString::npos);
+  }
 }
 
 TEST_F(ProductReportTest, BufferGoesOutOnceItHoldsMoreThanTheLimit) {

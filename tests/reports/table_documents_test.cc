@@ -244,6 +244,17 @@ TEST_F(TableDocumentsTest, TransferredProductsAreGroupedByTables) {
   EXPECT_EQ(Frames(), expected);
 }
 
+// A price wider than its column widens the line instead of losing digits.
+TEST_F(TableDocumentsTest, AmountsWiderThanTheirColumnAreKeptWhole) {
+  const Variant moved = HostDataSet({"NRMESA:S4", "NRMESADSCOMORIT:S10", "CDPRODUTO:S10", "NMPRODUTO:S40",
+                                     "QTPRODCOMVEN:F", "VRPRECCOMVEN:F"},
+                                    {{"12", "3", "10", "ADEGA", 1.0, 12345678.9}})
+                            ->Data();
+  Op<TransfersFn>("imprimeProdutosTransf")("x", "x", "001", moved);
+  EXPECT_EQ(FramesOf(".08010 "),
+            std::vector<AnsiString>{T(Left("10 ADEGA" + Blanks(11) + " 1,00", 37) + " 12345678,90\n")});
+}
+
 TEST_F(TableDocumentsTest, DataTheDocumentCannotUseIsAnError) {
   const Variant withoutPrice =
       HostDataSet({"CDARVPROD:S20", "NMPRODUTO:S40", "QTPRODCOMVEN:F"}, {{"001", "CAFE", 1.0}})->Data();

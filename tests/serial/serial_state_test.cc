@@ -40,9 +40,9 @@ class SerialStateTest : public SerialTest {
 TEST_F(SerialStateTest, RestartFindsTheStateAsItWas) {
   SetSetting("MDX_PRINTER_COLUMNS", "40");
   EXPECT_NE(RestartOnStateFile().find("not found"), std::string::npos);
+  ASSERT_EQ(Send("36S"), ".+0000");
   ASSERT_EQ(Send("13S"), ".+0000");
   ASSERT_EQ(Send("080LEFT OPEN BY THE TILL"), ".+0000");
-  ASSERT_EQ(Send("36S"), ".+0000");
   const emulator::PrinterState before = printer->State();
 
   EXPECT_EQ(RestartOnStateFile(), "");

@@ -66,6 +66,22 @@ TEST_F(PrinterDataTest, IdentityOfTheVirtualPrinter) {
   EXPECT_TRUE(host_->dialogs.empty());
 }
 
+// With the paper low the information blocks stay whole: the identity is read
+// at the first attempt, and only the status and the probes warn of the paper.
+TEST_F(PrinterDataTest, IdentityWithThePaperLow) {
+  Printer().SetClock(EncodeDate(2024, 1, 15) + EncodeTime(10, 31, 0, 0));
+  emulator::PrinterState state = Printer().State();
+  state.paper = emulator::PaperLevel::kLow;
+  Printer().SetState(state);
+  Variant record = Defaults();
+  EXPECT_TRUE(Load(record));
+  EXPECT_EQ(record, Expected("1501241031", "001", "N", "SW0000001", "000000"));
+  EXPECT_EQ(SentCommands(LogTexts()),
+            (std::vector<AnsiString>{"271", "28", "25", "273", "25", "25", "273", "25"}));
+  EXPECT_TRUE(host_->delays.empty());
+  for (const AnsiString& text : host_->DialogTexts()) EXPECT_EQ(text, "Impressora fiscal com pouco papel.");
+}
+
 TEST_F(PrinterDataTest, IdentityComesFromTheRegistersAndTheStatus) {
   ScriptedReplies script(Package());
   script.Answer("271", {Register1("140124", "0", false), Register1("150124")});

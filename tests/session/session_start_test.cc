@@ -30,6 +30,8 @@ TEST_F(SessionStartTest, StartLoadsTheSerialLibraryAndOpensThePort) {
   EXPECT_EQ(log[0], AnsiString(59, '-'));
   EXPECT_EQ(log[1], "Inicializando sistema, abrindo porta de comunica\xE7\xE3oCOM1");
   EXPECT_EQ(SentCommands(log), (std::vector<AnsiString>{"23", "28", "12"}));
+  // With nothing open the printer refuses the blind close: only logged.
+  EXPECT_EQ(log.back(), "ERRO!!! .-E004");
   EXPECT_EQ(host_->delays, std::vector<int>{1});
   EXPECT_TRUE(host_->dialogs.empty());
 

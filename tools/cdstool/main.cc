@@ -14,7 +14,7 @@
 #endif
 
 #include "json/cds_json.h"
-#include "json/json.h"
+#include "json/json_text.h"
 #include "mdx00200/dataset.h"
 #include "mdx00200/exceptions.h"
 
@@ -59,7 +59,7 @@ int Dump(const std::string& path) {
 }
 
 int Make(const std::string& fieldsPath, const std::string& rowsPath, const std::string& outPath) {
-  mdxjson::JsonValue docs[2];
+  mdxjson::Json docs[2];
   const std::string* paths[2] = {&fieldsPath, &rowsPath};
   for (int i = 0; i < 2; ++i) {
     std::string text, error;

@@ -31,7 +31,7 @@ struct Arg {
 namespace detail {
 inline bool IsWhole(double v) { return v == static_cast<double>(static_cast<long long>(v)); }
 [[noreturn]] inline void Expected(const char* what, const JsonValue& got) {
-  throw ScriptError(std::string("expected ") + what + ", got " + got.TypeName());
+  throw ScriptError(std::string("expected ") + what + ", got " + mdxjson::JsonTypeName(got));
 }
 }  // namespace detail
 
@@ -61,7 +61,7 @@ struct Arg<mdx::AnsiString&> {
     mdx::AnsiString value, before;
   };
   static void Make(const JsonValue& j, Store& s, CallContext&) {
-    s.value = j.Is(JsonValue::Type::Null) ? "" : TextOf(j);
+    s.value = j.is_null() ? "" : TextOf(j);
     s.before = s.value;
   }
   static mdx::AnsiString& Pass(Store& s) { return s.value; }
@@ -74,10 +74,10 @@ template <>
 struct Arg<int> {
   using Store = int;
   static void Make(const JsonValue& j, Store& s, CallContext&) {
-    if (!j.Is(JsonValue::Type::Number) || !detail::IsWhole(j.number) || j.number < -2147483648.0 ||
-        j.number > 2147483647.0)
+    if (!j.is_number() || !detail::IsWhole(j.get<double>()) || j.get<double>() < -2147483648.0 ||
+        j.get<double>() > 2147483647.0)
       detail::Expected("a whole number", j);
-    s = static_cast<int>(j.number);
+    s = static_cast<int>(j.get<double>());
   }
   static int Pass(Store& s) { return s; }
   static void Show(const std::string&, const Store&, CallContext&) {}
@@ -88,8 +88,8 @@ template <>
 struct Arg<double> {
   using Store = double;
   static void Make(const JsonValue& j, Store& s, CallContext&) {
-    if (j.Is(JsonValue::Type::Number)) s = j.number;
-    else if (j.Is(JsonValue::Type::String)) s = DateOf(j.text);
+    if (j.is_number()) s = j.get<double>();
+    else if (j.is_string()) s = DateOf(j.get<std::string>());
     else detail::Expected("a number or a date text", j);
   }
   static double Pass(Store& s) { return s; }
@@ -104,7 +104,7 @@ struct Arg<double&> {
   };
   static void Make(const JsonValue& j, Store& s, CallContext& c) {
     Arg<double>::Make(j, s.value, c);
-    s.asDate = j.Is(JsonValue::Type::String);
+    s.asDate = j.is_string();
     s.before = s.value;
   }
   static double& Pass(Store& s) { return s.value; }
@@ -117,8 +117,8 @@ template <>
 struct Arg<bool> {
   using Store = bool;
   static void Make(const JsonValue& j, Store& s, CallContext&) {
-    if (!j.Is(JsonValue::Type::Boolean)) detail::Expected("true or false", j);
-    s = j.boolean;
+    if (!j.is_boolean()) detail::Expected("true or false", j);
+    s = j.get<bool>();
   }
   static bool Pass(Store& s) { return s; }
   static void Show(const std::string&, const Store&, CallContext&) {}
@@ -171,12 +171,12 @@ struct Arg<const mdx::Variant*> {
     bool null = false;
   };
   static void Make(const JsonValue& j, Store& s, CallContext& c) {
-    if (j.Is(JsonValue::Type::Null)) {
+    if (j.is_null()) {
       s.null = true;
       return;
     }
-    if (!j.Is(JsonValue::Type::Array)) detail::Expected("a positional list (an array)", j);
-    for (const JsonValue& item : j.items) s.items.push_back(VariantOf(item, c));
+    if (!j.is_array()) detail::Expected("a positional list (an array)", j);
+    for (const JsonValue& item : j) s.items.push_back(VariantOf(item, c));
   }
   static const mdx::Variant* Pass(Store& s) { return s.null || s.items.empty() ? nullptr : s.items.data(); }
   static int HighIndex(const Store& s) { return static_cast<int>(s.items.size()) - 1; }
@@ -190,12 +190,12 @@ struct Arg<const mdx::AnsiString*> {
     bool null = false;
   };
   static void Make(const JsonValue& j, Store& s, CallContext&) {
-    if (j.Is(JsonValue::Type::Null)) {
+    if (j.is_null()) {
       s.null = true;
       return;
     }
-    if (!j.Is(JsonValue::Type::Array)) detail::Expected("a list of texts (an array)", j);
-    for (const JsonValue& item : j.items) s.items.push_back(TextOf(item));
+    if (!j.is_array()) detail::Expected("a list of texts (an array)", j);
+    for (const JsonValue& item : j) s.items.push_back(TextOf(item));
   }
   static const mdx::AnsiString* Pass(Store& s) {
     return s.null || s.items.empty() ? nullptr : s.items.data();
@@ -228,10 +228,10 @@ template <>
 struct Arg<mdx::TStringList*> {
   using Store = std::unique_ptr<mdx::TStringList>;
   static void Make(const JsonValue& j, Store& s, CallContext&) {
-    if (j.Is(JsonValue::Type::Null)) return;
-    if (!j.Is(JsonValue::Type::Array)) detail::Expected("a list of texts (an array) or null", j);
+    if (j.is_null()) return;
+    if (!j.is_array()) detail::Expected("a list of texts (an array) or null", j);
     s = std::make_unique<mdx::TStringList>();
-    for (const JsonValue& item : j.items) s->Add(TextOf(item));
+    for (const JsonValue& item : j) s->Add(TextOf(item));
   }
   static mdx::TStringList* Pass(Store& s) { return s.get(); }
   static void Show(const std::string&, const Store&, CallContext&) {}

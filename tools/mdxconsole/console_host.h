@@ -25,6 +25,8 @@ class ConsoleHost : public mdx::HostServices {
   mdx::AnsiString HostDirectory() override { return folder_; }
   void GravaCER(const mdx::AnsiString& a, const mdx::AnsiString& b, mdx::TDateTime when) override;
 
+  // Fixes the host's clock at `now` from here on.
+  void SetNow(mdx::TDateTime now) { fixedNow_ = now; }
   // The answers of the next dialogs, used in order; then the default.
   void SetAnswers(const std::vector<bool>& answers);
   // Answers given but not asked for since the last SetAnswers.

@@ -21,34 +21,38 @@ namespace mdxconsole {
 namespace {
 
 namespace fs = std::filesystem;
-using Type = JsonValue::Type;
+const JsonValue* Find(const JsonValue& object, const char* key) {
+  const auto it = object.find(key);
+  return it == object.end() ? nullptr : &*it;
+}
 
 void OnlyMembers(const JsonValue& j, std::initializer_list<const char*> allowed) {
-  for (const auto& member : j.members) {
-    bool known = member.first == "console" || member.first == "note";
-    for (const char* name : allowed) known = known || member.first == name;
-    if (!known) throw ScriptError("unknown member \"" + member.first + "\"");
+  for (const auto& member : j.items()) {
+    bool known = member.key() == "console" || member.key() == "note";
+    for (const char* name : allowed) known = known || member.key() == name;
+    if (!known) throw ScriptError("unknown member \"" + member.key() + "\"");
   }
 }
 
 // A relative path inside the work folder.
 std::string InsidePath(const JsonValue* j, const char* what) {
-  if (!j || !j->Is(Type::String) || j->text.empty())
+  if (!j || !j->is_string() || j->get_ref<const std::string&>().empty())
     throw ScriptError(std::string("\"") + what + "\" must be a relative path");
-  const fs::path path(j->text);
+  const std::string& text = j->get_ref<const std::string&>();
+  const fs::path path(text);
   if (path.is_absolute() || path.has_root_name() || path.has_root_directory())
     throw ScriptError(std::string("\"") + what + "\" must be inside the work folder");
   for (const fs::path& part : path)
     if (part == "..") throw ScriptError(std::string("\"") + what + "\" must be inside the work folder");
-  return j->text;
+  return text;
 }
 
 bool WriteCds(const ScriptEntry& entry, const std::string& work, CallContext& context,
               std::vector<std::string>& lines) {
   const JsonValue& j = entry.raw;
   OnlyMembers(j, {"file", "dataset"});
-  const std::string file = InsidePath(j.Find("file"), "file");
-  const JsonValue* datasetJson = j.Find("dataset");
+  const std::string file = InsidePath(Find(j, "file"), "file");
+  const JsonValue* datasetJson = Find(j, "dataset");
   if (!datasetJson) throw ScriptError("\"dataset\" is missing");
   mdx::TClientDataSet* dataSet = DataSetOf(*datasetJson, context);
   if (!dataSet) throw ScriptError("\"dataset\" must not be null");
@@ -66,11 +70,11 @@ bool WriteCds(const ScriptEntry& entry, const std::string& work, CallContext& co
 // member.
 std::vector<std::string> FolderList(const JsonValue& j) {
   OnlyMembers(j, {"folders"});
-  const JsonValue* folders = j.Find("folders");
-  if (!folders || !folders->Is(Type::Array) || folders->items.empty())
+  const JsonValue* folders = Find(j, "folders");
+  if (!folders || !folders->is_array() || folders->empty())
     throw ScriptError("\"folders\" must be an array of relative paths");
   std::vector<std::string> names;
-  for (const JsonValue& folder : folders->items) names.push_back(InsidePath(&folder, "folders"));
+  for (const JsonValue& folder : *folders) names.push_back(InsidePath(&folder, "folders"));
   return names;
 }
 
@@ -131,7 +135,7 @@ bool RunConsoleStep(const ScriptEntry& entry, const std::string& workFolder, Cal
   if (entry.console == "write_cds") return WriteCds(entry, workFolder, context, lines);
   if (entry.console == "verify_ead") return VerifyEad(entry, workFolder, context, lines);
   if (entry.console == "make_folders") return MakeFolders(entry, workFolder, context, lines);
-  throw ScriptError("unknown console step \"" + entry.console + "\" (write_cds, make_folders, verify_ead)");
+  throw ScriptError("unknown console step \"" + entry.console + "\" (write_cds, make_folders, verify_ead, set_clock, program_tax_rates)");
 }
 
 }  // namespace mdxconsole

@@ -25,7 +25,8 @@
 // arrays, lists and datasets it changed; at the end the paper tape printed in
 // the run and one summary line (summary.h).
 // Exit: 0 the script ran to its end; 1 an entry's "expect" was not met;
-// 2 the script is malformed (nothing was sent) or the package cannot load.
+// 2 the script is malformed (nothing was sent), the package cannot load, or
+// the script's clock is before the last document of a resumed printer.
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -204,7 +205,15 @@ int main(int argc, char** argv) {
   mdx::emulator::VirtualPrinter* printer = printerEntry();
   const char* stateName = std::getenv("MDX_PRINTER_STATE");
   const std::string stateFile = stateName ? stateName : "";
-  if (script.clock && printer) printer->SetClock(*script.clock);
+  if (script.clock && printer) {
+    try {
+      printer->SetClock(*script.clock);
+    } catch (const mdx::Exception& e) {
+      // A resumed printer whose last document is later than the script's clock.
+      std::fprintf(stderr, "mdxconsole: %s\n", e.Message().c_str());
+      return kScriptError;
+    }
+  }
   if (script.clock && !printer) {
     std::fprintf(stderr, "mdxconsole: the printer is on a serial line; its clock is not set from the script\n");
   }
@@ -215,7 +224,9 @@ int main(int argc, char** argv) {
 
   std::printf("mdxconsole: %s, work folder %s\n", script.path.c_str(), workFolder.c_str());
   const Baseline baseline = TakeBaseline(printer ? printer->RecentState() : LineState(stateFile), workFolder);
-  const RunOutcome outcome = RunScript(script, package, host, workFolder, stdout, ignored);
+  const PrinterAccess access{[printerEntry] { return printerEntry(); },
+                             [&host](mdx::TDateTime now) { host.SetNow(now); }};
+  const RunOutcome outcome = RunScript(script, package, host, access, workFolder, stdout, ignored);
 
   // The package may have switched the printer off and on: ask again.
   printer = printerEntry();

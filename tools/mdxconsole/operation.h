@@ -41,18 +41,13 @@ namespace detail {
 
 template <typename T>
 JsonValue JsonOf(const T& value) {
-  JsonValue j;
   if constexpr (std::is_same_v<T, bool>) {
-    j.type = JsonValue::Type::Boolean;
-    j.boolean = value;
+    return value;
   } else if constexpr (std::is_arithmetic_v<T>) {
-    j.type = JsonValue::Type::Number;
-    j.number = static_cast<double>(value);
+    return static_cast<double>(value);
   } else {
-    j.type = JsonValue::Type::String;
-    j.text = mdx::AnsiToUtf8(value);
+    return mdx::AnsiToUtf8(value);
   }
-  return j;
 }
 
 template <typename T>

@@ -11,27 +11,16 @@ namespace mdxconsole {
 
 namespace {
 
-using Type = JsonValue::Type;
-
 bool SameJson(const JsonValue& a, const JsonValue& b) {
-  if (a.type != b.type) return false;
-  switch (a.type) {
-    case Type::Null: return true;
-    case Type::Boolean: return a.boolean == b.boolean;
-    case Type::Number: return a.number == b.number;
-    case Type::String: return a.text == b.text;
-    default: return false;
-  }
+  if (a.is_number() && b.is_number()) return a.get<double>() == b.get<double>();
+  if (a.is_structured() || b.is_structured()) return false;
+  return a == b;
 }
 
 std::string ShowJson(const JsonValue& j) {
-  switch (j.type) {
-    case Type::Null: return "null";
-    case Type::Boolean: return j.boolean ? "true" : "false";
-    case Type::Number: return ShowNumber(j.number);
-    case Type::String: return mdxjson::JsonQuote(j.text);
-    default: return j.TypeName();
-  }
+  if (j.is_number()) return ShowNumber(j.get<double>());
+  if (j.is_structured()) return mdxjson::JsonTypeName(j);
+  return mdxjson::JsonText(j);
 }
 
 void CheckCall(const ScriptEntry& entry, mdx::platform::LibraryHandle package, CallContext& context) {
@@ -42,8 +31,7 @@ void CheckCall(const ScriptEntry& entry, mdx::platform::LibraryHandle package, C
   if (entry.args.size() != op->op->Arity())
     throw ScriptError(entry.op + " takes " + std::to_string(op->op->Arity()) + " arguments, the entry gives " +
                       std::to_string(entry.args.size()));
-  if (entry.expect && !entry.expect->Is(Type::Boolean) && !entry.expect->Is(Type::String) &&
-      !entry.expect->Is(Type::Number))
+  if (entry.expect && !entry.expect->is_boolean() && !entry.expect->is_string() && !entry.expect->is_number())
     throw ScriptError("\"expect\" must be true/false, a text or a number");
   op->op->Run(nullptr, entry.args, context);
 }
@@ -60,7 +48,10 @@ void CheckScript(const Script& script, mdx::platform::LibraryHandle package) {
         CheckCall(entry, package, context);
       } else {
         std::vector<std::string> unused;
-        RunConsoleStep(entry, "", context, unused);
+        if (IsPrinterStep(entry))
+          RunPrinterStep(entry, PrinterAccess{}, context, unused);
+        else
+          RunConsoleStep(entry, "", context, unused);
       }
     } catch (const ScriptError& e) {
       throw ScriptError(script.path + ": " + entry.Describe() + ": " + e.what());
@@ -69,7 +60,8 @@ void CheckScript(const Script& script, mdx::platform::LibraryHandle package) {
 }
 
 RunOutcome RunScript(const Script& script, mdx::platform::LibraryHandle package, ConsoleHost& host,
-                     const std::string& workFolder, std::FILE* out, std::set<std::string>& written) {
+                     const PrinterAccess& access, const std::string& workFolder, std::FILE* out,
+                     std::set<std::string>& written) {
   RunOutcome outcome;
   CallContext context;
   context.scriptFolder = script.folder;
@@ -91,7 +83,8 @@ RunOutcome RunScript(const Script& script, mdx::platform::LibraryHandle package,
         if (entry.expect) matched = result.hasValue && SameJson(result.value, *entry.expect);
       } else {
         std::vector<std::string> lines;
-        failed = !RunConsoleStep(entry, workFolder, context, lines);
+        failed = IsPrinterStep(entry) ? !RunPrinterStep(entry, access, context, lines)
+                                      : !RunConsoleStep(entry, workFolder, context, lines);
         for (const std::string& line : lines) context.shown.push_back(line);
         resultLine = failed ? "-> failed" : "-> done";
       }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "console_host.h"
+#include "printer_steps.h"
 #include "script.h"
 #include "mdx00200/platform.h"
 
@@ -23,9 +24,11 @@ struct RunOutcome {
   int expectMismatches = 0;
 };
 
-// Runs the checked script; output goes to `out`. The files the console's own
-// steps wrote are added to `written`.
+// Runs the checked script; output goes to `out`. The printer steps work on
+// the printer `access` reaches. The files the console's own steps wrote are
+// added to `written`.
 RunOutcome RunScript(const Script& script, mdx::platform::LibraryHandle package, ConsoleHost& host,
-                     const std::string& workFolder, std::FILE* out, std::set<std::string>& written);
+                     const PrinterAccess& access, const std::string& workFolder, std::FILE* out,
+                     std::set<std::string>& written);
 
 }  // namespace mdxconsole

@@ -6,55 +6,58 @@
 
 namespace mdxconsole {
 
-using mdxjson::JsonValue;
-using Type = JsonValue::Type;
+using JsonValue = mdxjson::Json;
 
 std::string ScriptEntry::Describe() const {
   std::string what = op.empty() ? (console.empty() ? "" : "console " + console) : op;
-  return "entry " + std::to_string(number) + " (line " + std::to_string(line) + (what.empty() ? "" : ", " + what) + ")";
+  return "entry " + std::to_string(number) + (what.empty() ? "" : " (" + what + ")");
 }
 
 namespace {
 
+const JsonValue* Find(const JsonValue& object, const char* key) {
+  const auto it = object.find(key);
+  return it == object.end() ? nullptr : &*it;
+}
+
 ScriptEntry ReadEntry(const JsonValue& j, int number) {
   ScriptEntry entry;
   entry.number = number;
-  entry.line = j.line;
   entry.raw = j;
   auto fail = [&entry](const std::string& what) -> ScriptError {
     return ScriptError(entry.Describe() + ": " + what);
   };
-  if (!j.Is(Type::Object)) throw fail(std::string("an entry must be an object, not ") + j.TypeName());
-  const JsonValue* op = j.Find("op");
-  const JsonValue* console = j.Find("console");
+  if (!j.is_object()) throw fail(std::string("an entry must be an object, not ") + mdxjson::JsonTypeName(j));
+  const JsonValue* op = Find(j, "op");
+  const JsonValue* console = Find(j, "console");
   if (op && console) throw fail("an entry has \"op\" or \"console\", not both");
   if (!op && !console) throw fail("an entry needs \"op\" (an operation) or \"console\" (a console step)");
   if (op) {
-    if (!op->Is(Type::String)) throw fail("\"op\" must be a text");
-    entry.op = op->text;
-    for (const auto& [key, value] : j.members)
+    if (!op->is_string()) throw fail("\"op\" must be a text");
+    entry.op = op->get<std::string>();
+    for (const auto& [key, value] : j.items())
       if (key != "op" && key != "args" && key != "answers" && key != "expect" && key != "note")
         throw fail("unknown member \"" + key + "\"");
-    if (const JsonValue* args = j.Find("args")) {
-      if (!args->Is(Type::Array)) throw fail("\"args\" must be an array");
-      entry.args = args->items;
+    if (const JsonValue* args = Find(j, "args")) {
+      if (!args->is_array()) throw fail("\"args\" must be an array");
+      entry.args.assign(args->begin(), args->end());
     }
   } else {
-    if (!console->Is(Type::String)) throw fail("\"console\" must be a text");
-    entry.console = console->text;
+    if (!console->is_string()) throw fail("\"console\" must be a text");
+    entry.console = console->get<std::string>();
   }
-  if (const JsonValue* answers = j.Find("answers")) {
-    if (!answers->Is(Type::Array)) throw fail("\"answers\" must be an array of true/false");
-    for (const JsonValue& a : answers->items) {
-      if (!a.Is(Type::Boolean)) throw fail("\"answers\" must be an array of true/false");
-      entry.answers.push_back(a.boolean);
+  if (const JsonValue* answers = Find(j, "answers")) {
+    if (!answers->is_array()) throw fail("\"answers\" must be an array of true/false");
+    for (const JsonValue& a : *answers) {
+      if (!a.is_boolean()) throw fail("\"answers\" must be an array of true/false");
+      entry.answers.push_back(a.get<bool>());
     }
     entry.hasAnswers = true;
   }
-  if (const JsonValue* expect = j.Find("expect")) entry.expect = *expect;
-  if (const JsonValue* note = j.Find("note")) {
-    if (!note->Is(Type::String)) throw fail("\"note\" must be a text");
-    entry.note = note->text;
+  if (const JsonValue* expect = Find(j, "expect")) entry.expect = *expect;
+  if (const JsonValue* note = Find(j, "note")) {
+    if (!note->is_string()) throw fail("\"note\" must be a text");
+    entry.note = note->get<std::string>();
   }
   return entry;
 }
@@ -76,25 +79,25 @@ Script LoadScript(const std::string& path) {
   try {
     root = mdxjson::ParseJson(text);
   } catch (const mdxjson::JsonError& e) {
-    throw ScriptError(path + ":" + e.what());
+    throw ScriptError(path + ": " + e.what());
   }
   try {
-    if (!root.Is(Type::Object)) throw ScriptError("the script must be an object with \"calls\"");
-    for (const auto& [key, value] : root.members)
+    if (!root.is_object()) throw ScriptError("the script must be an object with \"calls\"");
+    for (const auto& [key, value] : root.items())
       if (key != "clock" && key != "answer" && key != "calls" && key != "title")
         throw ScriptError("unknown member \"" + key + "\" of the script");
-    if (const JsonValue* clock = root.Find("clock")) {
-      if (!clock->Is(Type::String)) throw ScriptError("\"clock\" must be a text dd/mm/yyyy hh:nn:ss");
-      script.clock = DateOf(clock->text);
+    if (const JsonValue* clock = Find(root, "clock")) {
+      if (!clock->is_string()) throw ScriptError("\"clock\" must be a text dd/mm/yyyy hh:nn:ss");
+      script.clock = DateOf(clock->get<std::string>());
     }
-    if (const JsonValue* answer = root.Find("answer")) {
-      if (!answer->Is(Type::Boolean)) throw ScriptError("\"answer\" must be true or false");
-      script.defaultAnswer = answer->boolean;
+    if (const JsonValue* answer = Find(root, "answer")) {
+      if (!answer->is_boolean()) throw ScriptError("\"answer\" must be true or false");
+      script.defaultAnswer = answer->get<bool>();
     }
-    const JsonValue* calls = root.Find("calls");
-    if (!calls || !calls->Is(Type::Array)) throw ScriptError("the script needs \"calls\", an array of entries");
-    for (size_t i = 0; i < calls->items.size(); ++i)
-      script.entries.push_back(ReadEntry(calls->items[i], static_cast<int>(i + 1)));
+    const JsonValue* calls = Find(root, "calls");
+    if (!calls || !calls->is_array()) throw ScriptError("the script needs \"calls\", an array of entries");
+    for (size_t i = 0; i < calls->size(); ++i)
+      script.entries.push_back(ReadEntry((*calls)[i], static_cast<int>(i + 1)));
   } catch (const ScriptError& e) {
     throw ScriptError(path + ": " + e.what());
   }

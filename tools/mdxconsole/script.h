@@ -11,6 +11,7 @@
 //                                            (a false it expects is no error)
 //    "note": "text"}                         optional: shown before the call
 //   {"console": "write_cds" | "make_folders" | "verify_ead", ...}   a console step (console_steps.h)
+//   {"console": "set_clock" | "program_tax_rates", ...}           a step on the printer (printer_steps.h)
 #pragma once
 
 #include <optional>
@@ -18,24 +19,23 @@
 #include <vector>
 
 #include "call_context.h"
-#include "json/json.h"
+#include "json/json_text.h"
 #include "mdx00200/datetime.h"
 
 namespace mdxconsole {
 
 struct ScriptEntry {
   int number = 0;  // 1-based position in "calls"
-  int line = 0;    // where the entry starts in the file
   std::string op;       // the operation, or
   std::string console;  // the console step
-  std::vector<mdxjson::JsonValue> args;
+  std::vector<mdxjson::Json> args;
   std::vector<bool> answers;
   bool hasAnswers = false;
-  std::optional<mdxjson::JsonValue> expect;
+  std::optional<mdxjson::Json> expect;
   std::string note;
-  mdxjson::JsonValue raw;  // the whole entry, for console steps
+  mdxjson::Json raw;  // the whole entry, for console steps
 
-  // "entry 3 (line 12, AbreCupom)", for messages.
+  // "entry 3 (AbreCupom)", for messages.
   std::string Describe() const;
 };
 

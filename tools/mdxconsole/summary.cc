@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "json/json.h"
+#include "json/json_text.h"
 
 namespace mdxconsole {
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "json/cds_json.h"
+#include "json/variant_json.h"
 #include "mdx00200/exceptions.h"
 #include "mdx00200/hostlib.h"
 
@@ -11,7 +12,6 @@ namespace mdxconsole {
 
 using mdx::AnsiString;
 using mdx::Variant;
-using Type = JsonValue::Type;
 
 namespace {
 AnsiString g_workFolder;
@@ -19,27 +19,37 @@ AnsiString g_workFolder;
 
 void SetWorkFolderText(const AnsiString& folderWithSeparator) { g_workFolder = folderWithSeparator; }
 
+namespace {
+
+// The console's side of the shared value forms: datasets by name, from files
+// or built, the work folder in texts, no packets in a dry run.
+class ConsoleValues : public mdxjson::ValueContext {
+ public:
+  explicit ConsoleValues(CallContext& context) : context_(context) {}
+  mdx::TClientDataSet* DataSetOf(const JsonValue& value) override { return mdxconsole::DataSetOf(value, context_); }
+  AnsiString Expand(const AnsiString& text) override { return mdx::StringReplaceAll(text, "%WORK%", g_workFolder); }
+  bool MakesPackets() const override { return !context_.dryRun; }
+
+ private:
+  CallContext& context_;
+};
+
+}  // namespace
+
 AnsiString TextOf(const JsonValue& value) {
-  if (!value.Is(Type::String))
-    throw ScriptError(std::string("expected a text, got ") + value.TypeName());
-  AnsiString text = mdx::Utf8ToAnsi(value.text);
-  // A character without a 1252 form comes back as '?': refuse it rather than
-  // send a different text.
-  if (mdx::AnsiToUtf8(text) != value.text)
-    throw ScriptError("the text " + mdxjson::JsonQuote(value.text) +
-                      " has a character that Windows-1252 lacks");
-  return mdx::StringReplaceAll(text, "%WORK%", g_workFolder);
+  try {
+    return mdx::StringReplaceAll(mdxjson::TextOf(value), "%WORK%", g_workFolder);
+  } catch (const mdxjson::ValueError& e) {
+    throw ScriptError(e.what());
+  }
 }
 
 mdx::TDateTime DateOf(const std::string& text) {
-  int d = 0, m = 0, y = 0, hh = 0, nn = 0, ss = 0;
-  char tail = 0;
-  const int got = std::sscanf(text.c_str(), "%2d/%2d/%4d %2d:%2d:%2d%c", &d, &m, &y, &hh, &nn, &ss, &tail);
-  const bool shaped = (got == 3 && text.size() == 10) || got == 5 || got == 6;
-  mdx::TDateTime date = 0, time = 0;
-  if (!shaped || !mdx::TryEncodeDate(y, m, d, date) || !mdx::TryEncodeTime(hh, nn, ss, 0, time))
-    throw ScriptError("\"" + text + "\" is not a date dd/mm/yyyy[ hh:nn:ss]");
-  return date + time;
+  try {
+    return mdxjson::DateOf(text);
+  } catch (const mdxjson::ValueError& e) {
+    throw ScriptError(e.what());
+  }
 }
 
 namespace {
@@ -50,9 +60,9 @@ namespace {
 constexpr int kConfigCipherKey = 200;
 
 void Encrypt(const JsonValue& names, mdx::TClientDataSet& dataSet) {
-  if (!names.Is(Type::Array)) throw ScriptError("a dataset's \"encrypt\" must be an array of field names");
+  if (!names.is_array()) throw ScriptError("a dataset's \"encrypt\" must be an array of field names");
   std::vector<mdx::TField*> fields;
-  for (const JsonValue& name : names.items) {
+  for (const JsonValue& name : names) {
     mdx::TField* field = dataSet.FindField(TextOf(name));
     if (!field) throw ScriptError("\"encrypt\" names no field of the dataset: " + TextOf(name));
     fields.push_back(field);
@@ -70,95 +80,54 @@ void Encrypt(const JsonValue& names, mdx::TClientDataSet& dataSet) {
   dataSet.First();
 }
 
-bool IsRecordObject(const JsonValue& value) {
-  if (value.members.size() != 1) return !value.members.empty();
-  const std::string& key = value.members[0].first;
-  return key != "date" && key != "array" && key != "packet" && key != "empty";
-}
-
 }  // namespace
 
 Variant VariantOf(const JsonValue& value, CallContext& context) {
-  switch (value.type) {
-    case Type::Null:
-      return Variant::Null();
-    case Type::Boolean:
-      return Variant(value.boolean);
-    case Type::Number:
-      if (std::trunc(value.number) == value.number && std::fabs(value.number) <= 2147483647.0)
-        return Variant(static_cast<int>(value.number));
-      return Variant(value.number);
-    case Type::String:
-      return Variant(TextOf(value));
-    case Type::Array: {
-      std::vector<Variant> items;
-      for (const JsonValue& item : value.items) items.push_back(VariantOf(item, context));
-      return Variant::ArrayOf(items);
-    }
-    case Type::Object:
-      break;
+  ConsoleValues values(context);
+  try {
+    return mdxjson::VariantOf(value, values);
+  } catch (const mdxjson::ValueError& e) {
+    throw ScriptError(e.what());
   }
-  if (value.members.empty()) throw ScriptError("an empty object is no value (use {\"empty\": true})");
-  if (IsRecordObject(value)) {
-    std::vector<Variant> pairs;
-    for (const auto& [name, cell] : value.members) {
-      if (name.empty()) throw ScriptError("a record name is empty");
-      pairs.push_back(mdx::VarArrayOf({Variant(mdx::Utf8ToAnsi(name)), VariantOf(cell, context)}));
-    }
-    return Variant::ArrayOf(pairs);
-  }
-  const auto& [key, inner] = value.members[0];
-  if (key == "date") {
-    if (!inner.Is(Type::String)) throw ScriptError("\"date\" must be a text dd/mm/yyyy[ hh:nn:ss]");
-    return Variant::FromDateTime(DateOf(inner.text));
-  }
-  if (key == "array") {
-    if (!inner.Is(Type::Number) || inner.number < 0 || inner.number > 1000 ||
-        std::trunc(inner.number) != inner.number)
-      throw ScriptError("\"array\" must be a cell count from 0 to 1000");
-    const int count = static_cast<int>(inner.number);
-    return count == 0 ? Variant::ArrayOf(std::vector<Variant>{}) : Variant::CreateArray(0, count - 1);
-  }
-  if (key == "packet") {
-    mdx::TClientDataSet* dataSet = DataSetOf(inner, context);
-    if (!dataSet) return Variant::Null();
-    return context.dryRun ? Variant() : dataSet->Data();
-  }
-  return Variant();  // "empty"
 }
 
 mdx::TClientDataSet* DataSetOf(const JsonValue& value, CallContext& context) {
-  if (value.Is(Type::Null)) return nullptr;
-  if (!value.Is(Type::Object))
+  if (value.is_null()) return nullptr;
+  if (!value.is_object())
     throw ScriptError(std::string("expected a dataset ({\"fields\", \"rows\"}, {\"file\"} or {\"name\"}), got ") +
-                      value.TypeName());
-  const JsonValue* name = value.Find("name");
-  const JsonValue* file = value.Find("file");
-  const JsonValue* fields = value.Find("fields");
-  const JsonValue* rows = value.Find("rows");
-  for (const auto& member : value.members)
-    if (member.first != "name" && member.first != "file" && member.first != "fields" && member.first != "rows" &&
-        member.first != "encrypt")
-      throw ScriptError("a dataset has no member \"" + member.first + "\"");
-  if (name && (!name->Is(Type::String) || name->text.empty()))
+                      mdxjson::JsonTypeName(value));
+  auto find = [&value](const char* key) -> const JsonValue* {
+    const auto it = value.find(key);
+    return it == value.end() ? nullptr : &*it;
+  };
+  const JsonValue* name = find("name");
+  const JsonValue* file = find("file");
+  const JsonValue* fields = find("fields");
+  const JsonValue* rows = find("rows");
+  for (const auto& member : value.items())
+    if (member.key() != "name" && member.key() != "file" && member.key() != "fields" && member.key() != "rows" &&
+        member.key() != "encrypt")
+      throw ScriptError("a dataset has no member \"" + member.key() + "\"");
+  if (name && (!name->is_string() || name->get_ref<const std::string&>().empty()))
     throw ScriptError("a dataset's \"name\" must be a text");
+  const std::string nameText = name ? name->get<std::string>() : "";
   if (file && (fields || rows)) throw ScriptError("a dataset comes from \"file\" or from \"fields\" and \"rows\", not both");
   if (!file && !fields && !rows) {
     if (!name) throw ScriptError("a dataset needs \"fields\" and \"rows\", \"file\" or \"name\"");
     if (context.dryRun) {
-      if (!context.declared.count(name->text))
-        throw ScriptError("no earlier entry made a dataset named \"" + name->text + "\"");
-      context.named[" dry " + name->text] = std::make_unique<mdx::TClientDataSet>();
-      return context.named[" dry " + name->text].get();
+      if (!context.declared.count(nameText))
+        throw ScriptError("no earlier entry made a dataset named \"" + nameText + "\"");
+      context.named[" dry " + nameText] = std::make_unique<mdx::TClientDataSet>();
+      return context.named[" dry " + nameText].get();
     }
-    return context.named.at(name->text).get();
+    return context.named.at(nameText).get();
   }
   if (!file && (!fields || !rows)) throw ScriptError("a dataset needs both \"fields\" and \"rows\"");
 
-  auto dataSet = std::make_unique<mdx::TClientDataSet>(name ? mdx::Utf8ToAnsi(name->text) : "");
+  auto dataSet = std::make_unique<mdx::TClientDataSet>(name ? mdx::Utf8ToAnsi(nameText) : "");
   if (file) {
-    if (!file->Is(Type::String)) throw ScriptError("a dataset's \"file\" must be a text");
-    const std::string path = context.scriptFolder + file->text;
+    if (!file->is_string()) throw ScriptError("a dataset's \"file\" must be a text");
+    const std::string path = context.scriptFolder + file->get<std::string>();
     try {
       dataSet->LoadFromFile(path);
     } catch (const mdx::Exception& e) {
@@ -173,9 +142,9 @@ mdx::TClientDataSet* DataSetOf(const JsonValue& value, CallContext& context) {
       throw ScriptError("bad dataset: " + e.Message());
     }
   }
-  if (const JsonValue* encrypt = value.Find("encrypt")) Encrypt(*encrypt, *dataSet);
-  const std::string key = name ? name->text : " anonymous " + std::to_string(context.named.size());
-  if (name && context.dryRun) context.declared.insert(name->text);
+  if (const JsonValue* encrypt = find("encrypt")) Encrypt(*encrypt, *dataSet);
+  const std::string key = name ? nameText : " anonymous " + std::to_string(context.named.size());
+  if (name && context.dryRun) context.declared.insert(nameText);
   context.named[key] = std::move(dataSet);
   return context.named[key].get();
 }

@@ -1,16 +1,7 @@
 // The script's JSON values as the package's types, and those types shown back
 // as compact JSON-like text (UTF-8).
 //
-// Variant values:
-//   "text" | 12 | 1.5 | true | null          text, integer (when whole and in
-//                                             32 bits) or double, bool, Null
-//   [v, ...]                                  a variant array (low bound 0)
-//   {"date": "dd/mm/yyyy[ hh:nn:ss]"}         a date-time
-//   {"array": N}                              N empty cells (a result array)
-//   {"packet": DATASET}                       the dataset's data packet
-//   {"empty": true}                           an empty variant
-//   {"NAME": v, ...}                          a parameter record of (NAME, v) pairs
-// DATASET:
+// Variant values take the forms of json/variant_json.h. DATASET:
 //   {"fields": [...], "rows": [...]}          built as cdstool builds it
 //   {"file": "x.cds"}                         loaded from the script's folder
 //   with "encrypt": ["FIELD", ...] those text fields of every row encrypted
@@ -22,14 +13,14 @@
 #include <string>
 
 #include "call_context.h"
-#include "json/json.h"
+#include "json/variant_json.h"
 #include "mdx00200/dataset.h"
 #include "mdx00200/datetime.h"
 #include "mdx00200/variant.h"
 
 namespace mdxconsole {
 
-using mdxjson::JsonValue;
+using JsonValue = mdxjson::Json;
 
 // Windows-1252 text of a JSON string; ScriptError for other values or for
 // characters that 1252 lacks. "%WORK%" in a text stands for the work folder

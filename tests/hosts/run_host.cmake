@@ -1,0 +1,27 @@
+# Runs a host's commands in order, failing at the first that fails:
+#   cmake -DTOOL=<tool found> -DPACKAGE=<its Debian package> -P run_host.cmake
+#         COMMAND... [--then COMMAND...]...
+# A tool that was not found fails with the package that brings it.
+if(NOT TOOL OR TOOL MATCHES "-NOTFOUND$")
+  message(FATAL_ERROR "the tool of this host is not installed: run scripts/bootstrap (Debian package ${PACKAGE})")
+endif()
+set(command)
+math(EXPR last "${CMAKE_ARGC} - 1")
+set(start 0)
+foreach(i RANGE ${last})
+  if(CMAKE_ARGV${i} STREQUAL "-P")
+    math(EXPR start "${i} + 2")
+  endif()
+endforeach()
+foreach(i RANGE ${start} ${CMAKE_ARGC})
+  if(i EQUAL CMAKE_ARGC OR CMAKE_ARGV${i} STREQUAL "--then")
+    execute_process(COMMAND ${command} RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+      list(JOIN command " " shown)
+      message(FATAL_ERROR "failed (${status}): ${shown}")
+    endif()
+    set(command)
+  else()
+    list(APPEND command "${CMAKE_ARGV${i}}")
+  endif()
+endforeach()
