@@ -3,7 +3,7 @@
 // answered; the parent kills it (SIGKILL) at a random moment, opens the
 // state file, and checks that every answered sale is there once, and at
 // most the one in flight besides. MDX_CRASH_ROUNDS sets the number of kills
-// (scripts/crashcheck runs many), MDX_CRASH_SEED the random moments.
+// (scripts/printer-crashcheck runs many), MDX_CRASH_SEED the random moments.
 #include <gtest/gtest.h>
 
 #include "support/temp_folder.h"
