@@ -6,7 +6,6 @@
 // every write) is never written through.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 
 #include "faults/hang_guard.h"
