@@ -30,7 +30,12 @@ function(mdx_add_test_area name folder)
   add_executable(${name} ${sources})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/include ${CMAKE_SOURCE_DIR}/src
                              ${CMAKE_SOURCE_DIR}/tests)
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} mdx_testsupport GTest::gmock GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} mdx_testsupport GTest::gmock)
+  if(TARGET mdx_test_main)
+    target_link_libraries(${name} PRIVATE mdx_test_main)
+  else()
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
   target_compile_definitions(${name} PRIVATE
       MDX_TEST_FIXTURES="${CMAKE_SOURCE_DIR}/tests/fixtures")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60

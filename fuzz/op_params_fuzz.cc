@@ -11,8 +11,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <string>
 #include <vector>
 
+#include "fuzz_check.h"
 #include "fuzz_input.h"
 #include "mdx00200/coupon.h"
 #include "mdx00200/dataset.h"
@@ -114,6 +116,28 @@ const std::vector<ListOperation>& ListOperations() {
   return table;
 }
 
+// Every frame handed to the serial library obeys the rule for host text: it
+// is ESC "." + a code + parameters + "}", no longer than the longest frame,
+// and no byte after the ESC is a control byte, except LF and CR in report
+// text ("08") and footer lines ("12N").
+constexpr size_t kLongestFrame = 4096;
+TSwedaEnviaComando g_librarySend = nullptr;
+
+int MDX_STDCALL CheckedSend(const char* frame, unsigned char* reply) {
+  const std::string text(frame);
+  FUZZ_CHECK(text.size() >= 4 && text[0] == '\x1B' && text[1] == '.' && text.back() == '}',
+             "not a whole frame: %zu bytes", text.size());
+  FUZZ_CHECK(text.size() <= kLongestFrame, "a frame of %zu bytes", text.size());
+  const bool lines = text.compare(2, 2, "08") == 0 || text.compare(2, 2, "12") == 0;
+  for (size_t i = 1; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const bool lineEnd = byte == '\n' || byte == '\r';
+    FUZZ_CHECK(!((byte < 0x20 || byte == 0x7F) && !(lineEnd && lines)),
+               "control byte 0x%02X at %zu of a \"%.2s\" frame", byte, i, text.c_str() + 2);
+  }
+  return g_librarySend(frame, reply);
+}
+
 using PrinterFn = mdx::emulator::VirtualPrinter* (*)();  // Sersweda_RestartVirtualPrinter
 PrinterFn g_restartPrinter = nullptr;
 
@@ -160,6 +184,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fz::ResetPackageGlobals();
   g_restartPrinter();
   fz::ConnectSerial(ImpFisDLLHandle);
+  g_librarySend = SwedaEnviaComando;
+  SwedaEnviaComando = &CheckedSend;
 
   const auto& records = RecordOperations();
   const auto& lists = ListOperations();

@@ -21,11 +21,14 @@ const char* const kNames[] = {
     "DSDIRCAD",   "REV_NRSERIE_IMP", "esquemacor", "",
 };
 
-// Texts the operations expect in their fields.
-const char* const kTexts[] = {
+// Texts the operations expect in their fields, and hostile ones: control
+// bytes (NUL, a whole ESC frame, line ends) and a text longer than a frame.
+const std::string kTexts[] = {
     "001", "0001", "SW0000001", "COM1", "COM13", "LPT1", "T01", "F1", "S", "N", "", " ",
     "06/12/2026", "31/02/2026", "06/12/2026 12:30", "061226", "1", "-1", "0", "3,50", "1e9",
     "999999999999", "D", "MF", "C", "DATA", "CRZ", "RG", "\n\r", "Cadastros",
+    std::string("12\0" "34", 5), "CAFE\x1B.05}", "A\tB\x7F" "C\rD\nE", "L1\n\rL2\n\r",
+    std::string(5000, '9'),
 };
 
 // Fuzzed texts never name another folder: they reach file names, and the
@@ -79,7 +82,7 @@ Variant BuildVariant(FuzzInput& in, int depth) {
     }
     case 5: return Variant(static_cast<double>(static_cast<int16_t>(in.Word())) / 100.0);
     case 6: return Variant(AnsiString(SafeText(in.Text())));
-    case 7: return Variant(kTexts[in.Below(sizeof kTexts / sizeof kTexts[0])]);
+    case 7: return Variant(AnsiString(kTexts[in.Below(sizeof kTexts / sizeof kTexts[0])]));
     case 8: return Variant::FromDateTime(EncodeDate(2026, 12, 6) + static_cast<int16_t>(in.Word()));
     case 9: return Packet(in);
     case 10: return Array(in, depth, in.Below(8));

@@ -33,9 +33,17 @@ AnsiString FindEntryIgnoringCase(const AnsiString& folder, const AnsiString& nam
 // a reader sees either the old file or the new one, never a partial file.
 // Raises EInOutError naming both files on failure.
 void ReplaceFile(const AnsiString& source, const AnsiString& target);
-// Writes the bytes to path through a temporary file beside it and ReplaceFile,
-// so a failure leaves the old file whole. Raises EInOutError on failure.
+// Writes the bytes to path through a temporary file beside it ("<path>.tmp")
+// and ReplaceFile, so a failure leaves the old file whole. The temporary file
+// is always created new: an entry left under its name (by a crash, or a
+// planted link) is removed first, never written through. Raises EInOutError
+// on failure, with a message of its own when the name fits and its temporary
+// name is too long.
 void WriteFileAtomically(const AnsiString& path, const std::string& bytes);
+// Moves source to target only when nothing has that name: true when moved,
+// false (nothing changed) when target exists. Raises EInOutError naming both
+// files on another failure.
+bool MoveToNewName(const AnsiString& source, const AnsiString& target);
 // Reads a whole file. Raises EInOutError naming the file when it cannot.
 std::string ReadFile(const AnsiString& path);
 

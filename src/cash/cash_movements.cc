@@ -27,12 +27,15 @@ void ShowCommandError(const AnsiString& scheme, mdx::TTipoMsg kind) {
                         0, nullptr);
 }
 
-// The amount as the printer's 12-digit field; 0 goes as the smallest amount
-// the printer takes. False, with the refusal logged and reported, when it
-// does not fit.
+// The amount as the printer's 12-digit field; an amount that is zero as
+// sent (0 up to 0,004) goes as the smallest amount the printer takes. False,
+// with the refusal logged and reported, when it does not fit or is negative:
+// checked before the receipt opens, so nothing is left open.
 bool MovementAmount(const AnsiString& scheme, double amount, AnsiString& field) {
-  const double sent = amount == 0 ? 0.01 : amount;
-  if (coupon::AmountField(sent, kAmountDigits, kAmountDecimals, field)) return true;
+  bool fits = coupon::AmountField(amount, kAmountDigits, kAmountDecimals, field);
+  if (fits && coupon::IsZeroField(field))
+    fits = coupon::AmountField(0.01, kAmountDigits, kAmountDecimals, field);
+  if (fits) return true;
   const AnsiString shown = std::isfinite(amount) ? mdx::FloatToStr(amount) : AnsiString("?");
   const AnsiString text = DataModule().msgPadrao.Msg("ParamInvalido") + " Valor " + shown +
                           " fora do campo de 12 d\xEDgitos (0 a " +

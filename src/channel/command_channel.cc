@@ -18,6 +18,21 @@ void ShowReplyDialog(const AnsiString& scheme, const AnsiString& text) {
   Mensagemxop::Mensagem(text, "", "N", "N", mdx::tmInformacao, "", scheme, 0, nullptr);
 }
 
+// A frame longer than the printer takes is not sent: the call fails with a
+// message that says so, shown (or gathered on a self-service terminal) and
+// logged with the frame's start.
+bool RefuseLongFrame(const AnsiString& scheme, const AnsiString& frame) {
+  const AnsiString text = "Texto longo demais para um comando da impressora: " +
+                          mdx::IntToStr(static_cast<long long>(frame.size())) +
+                          " caracteres (o m\xE1ximo \xE9 " +
+                          mdx::IntToStr(static_cast<long long>(channel::kLongestFrame)) + ").";
+  ImpFisDebug("ERRO!!! " + text + " Comando : " + frame.substr(0, 60));
+  SwedaRet.clear();
+  stMensagemTaa += " " + text;
+  if (boNUtilTaa) ShowReplyDialog(scheme, text);
+  return false;
+}
+
 // Clears boComando whatever way the exchange ends.
 struct CommandFlag {
   CommandFlag() { boComando = true; }
@@ -30,6 +45,7 @@ bool EnviaComando_Sweda(const AnsiString& scheme, const AnsiString& code, const 
                         int lastIndex, bool ownErrorHandling, bool repeatWhileBusy) {
   CommandFlag flag;
   const AnsiString frame = channel::BuildFrame(code, params, lastIndex);
+  if (frame.size() > channel::kLongestFrame) return RefuseLongFrame(scheme, frame);
 
   int resends = 0;
   for (;;) {

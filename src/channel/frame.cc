@@ -12,10 +12,20 @@ AnsiString WireCode(const AnsiString& code) {
   return code;
 }
 
+bool CarriesLineEnds(const AnsiString& code) { return code == "08" || code == "12SN"; }
+
 AnsiString BuildFrame(const AnsiString& code, const AnsiString* params, int lastIndex) {
+  const bool lineEnds = CarriesLineEnds(code);
   AnsiString frame = "\x1B.";
   frame += WireCode(code);
-  for (int i = 0; params && i <= lastIndex; ++i) frame += params[i];
+  for (int i = 0; params && i <= lastIndex; ++i) {
+    for (char c : params[i]) {
+      const auto byte = static_cast<unsigned char>(c);
+      const bool lineEnd = c == '\n' || c == '\r';
+      const bool control = byte < 0x20 || byte == 0x7F;
+      frame += control && !(lineEnd && lineEnds) ? ' ' : c;
+    }
+  }
   frame += '}';
   return frame;
 }

@@ -17,10 +17,18 @@ AnsiString Mask(int integerDigits, int decimals) {
   return mask;
 }
 
+// Below this a value is taken as the dust of a computation that should have
+// given zero.
+constexpr double kDust = 1e-9;
+
 }  // namespace
 
+bool IsNegativeAmount(double value) { return value < -kDust; }
+
 bool AmountField(double value, int integerDigits, int decimals, AnsiString& field) {
-  if (!std::isfinite(value) || integerDigits <= 0 || decimals < 0) return false;
+  if (!std::isfinite(value) || IsNegativeAmount(value) || integerDigits <= 0 || decimals < 0)
+    return false;
+  if (value < 0) value = 0;
   AnsiString text = mdx::FormatFloat(Mask(integerDigits, decimals), value);
   const size_t integers = static_cast<size_t>(integerDigits);
   const size_t width = integers + static_cast<size_t>(decimals) + (decimals > 0 ? 1 : 0);
@@ -35,6 +43,13 @@ bool AmountField(double value, int integerDigits, int decimals, AnsiString& fiel
   }
   if (decimals > 0) text.erase(integers, 1);
   field = text;
+  return true;
+}
+
+bool IsZeroField(const AnsiString& field) {
+  for (char c : field) {
+    if (c != '0') return false;
+  }
   return true;
 }
 

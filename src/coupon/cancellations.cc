@@ -4,6 +4,7 @@
 
 #include "channel/status_command.h"
 #include "coupon/sale_dialogs.h"
+#include "day/pending_total.h"
 #include "mdx00200/exceptions.h"
 
 namespace Mdx00200 {
@@ -66,6 +67,7 @@ bool Cancela_Cupom_Imp(const Variant* params, int highIndex, OleVariant& result)
   result[0] = couponNumber;
   if (couponNumber.empty()) return false;
 
+  grandtotal::RecordPending();
   const bool cancelled =
       channel::SendCommand(list.scheme, "05", list.ownErrorHandling, list.repeatWhileBusy);
   // The printer's grand total moved with the cancellation.

@@ -45,8 +45,9 @@ struct ClosingParams {
 // The highest element read; a list must reach it.
 inline constexpr int kLastClosingElement = 60;
 
-// Reads params[0..60] in element order. A value that does not convert ends
-// the reading silently: the elements not yet read keep their defaults.
+// Reads params[0..60]. A value that does not convert raises
+// mdx::EConvertError naming its element, so that the closing is refused
+// before its first command rather than failing after the printer acted.
 // REQUIRES: params holds at least kLastClosingElement + 1 elements.
 ClosingParams ReadClosingParams(const Variant* params);
 

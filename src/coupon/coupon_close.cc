@@ -90,7 +90,11 @@ bool FechaCupom(const Variant* params, int highIndex, TStringList* tefLines, Ole
     return RefuseBeforeSending(listScheme, "FechaCupom: o vetor de resultado n\xE3o tem as c\xE9lulas 0 a 3.");
 
   ClosingState s;
-  s.p = ReadClosingParams(params);
+  try {
+    s.p = ReadClosingParams(params);
+  } catch (const std::exception& e) {
+    return RefuseBeforeSending(listScheme, ParameterErrorText("FechaCupom", e));
+  }
   s.tefInUse = IsTefMode(s.p.tefMode) && s.p.tefInUse;
   try {
     LoadClosingData(s.p);
@@ -110,7 +114,8 @@ bool FechaCupom(const Variant* params, int highIndex, TStringList* tefLines, Ole
 
   bool ok = true;
   try {
-    if (!s.adjustmentCode.empty() && !SendWithPrintAgain(s, s.adjustmentCode, s.adjustmentParams))
+    if (!s.adjustmentParams.empty() &&
+        !SendWithPrintAgain(s, s.adjustmentCode, s.adjustmentParams))
       return false;
     for (const PaymentLine& line : s.payments) {
       if (!SendWithPrintAgain(s, "10", line.params)) return false;

@@ -17,11 +17,17 @@ constexpr size_t kCodeWidth = 13;
 constexpr double kQuantityLimit = 10000;  // 4 integer digits
 constexpr double kPriceLimit = 1000000;   // 6 integer digits
 
+// The quantity as the printer will read it: a whole one as it is, one with
+// a fraction truncated to the field's 3 decimals.
+double SentQuantity(double quantity) {
+  return quantity == std::floor(quantity) ? quantity : Consiste::Trunc3(quantity);
+}
+
 // 4 integer and 3 decimal digits. A whole quantity is written from its
 // integer text; one with a fraction is truncated to 3 decimals first.
 bool QuantityField(double quantity, AnsiString& field) {
   if (!std::isfinite(quantity) || quantity < 0 || quantity >= kQuantityLimit) return false;
-  if (quantity != std::floor(quantity)) return AmountField(Consiste::Trunc3(quantity), 4, 3, field);
+  if (quantity != std::floor(quantity)) return AmountField(SentQuantity(quantity), 4, 3, field);
   AnsiString text = Consiste::AjustaZero(mdx::IntToStr(static_cast<long long>(quantity)), 4);
   if (text.size() == 4) text += "000";
   field = text;
@@ -41,13 +47,17 @@ bool UnitPriceField(double price, AnsiString& field) {
 
 AnsiString Shown(double value) { return std::isfinite(value) ? mdx::FloatToStr(value) : "?"; }
 
-// "" for no amount, the 12 digits for one above 0; false for one that
-// would be sent negative.
+// "" for no amount, the 12 digits for one above 0; false for a negative
+// one. An amount that truncates to zero cents is no amount: the printer
+// refuses a "02" or "60" of zeros, after the item is already registered.
 bool AdjustmentField(double amount, AnsiString& field) {
   field.clear();
-  if (!std::isfinite(amount)) return false;
-  if (amount > 0) return AmountField(Consiste::Trunc2(amount), 10, 2, field);
-  return !(Consiste::Trunc2(amount) < 0);
+  if (!std::isfinite(amount) || IsNegativeAmount(amount)) return false;
+  if (amount <= 0) return true;
+  AnsiString digits;
+  if (!AmountField(Consiste::Trunc2(amount), 10, 2, digits)) return false;
+  if (!IsZeroField(digits)) field = digits;
+  return true;
 }
 
 }  // namespace
@@ -63,7 +73,8 @@ AnsiString BuildItemFields(const ItemInput& item, ItemFields& fields) {
   if (!UnitPriceField(item.price, fields.unitPrice))
     return "VALOR " + Shown(item.price) + " fora do campo de pre\xE7o unit\xE1rio (0 a " +
            LargestAmountText(6, 2) + ").";
-  const double total = Consiste::Trunc2(Consiste::Trunc2(item.price) * item.quantity);
+  const double total =
+      Consiste::Trunc2(Consiste::Trunc2(item.price) * SentQuantity(item.quantity));
   if (!AmountField(total, 10, 2, fields.lineTotal))
     return "Total do item " + Shown(total) + " fora do campo de 12 d\xEDgitos.";
 

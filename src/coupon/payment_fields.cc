@@ -25,7 +25,8 @@ AnsiString SubtotalDiscountParams(double discount, std::vector<AnsiString>& para
   AnsiString amount;
   if (!AmountField(discount, 10, 2, amount))
     return "Desconto no subtotal " + Shown(discount) + " fora do campo " + Range(10) + ".";
-  params = {AnsiString(10, ' '), amount, "N"};
+  params.clear();
+  if (!IsZeroField(amount)) params = {AnsiString(10, ' '), amount, "N"};
   return "";
 }
 
@@ -33,7 +34,8 @@ AnsiString SubtotalSurchargeParams(double surcharge, std::vector<AnsiString>& pa
   AnsiString amount;
   if (!AmountField(surcharge, 9, 2, amount))
     return "Acr\xE9scimo no subtotal " + Shown(surcharge) + " fora do campo " + Range(9) + ".";
-  params = {"0000", amount, "N"};
+  params.clear();
+  if (!IsZeroField(amount)) params = {"0000", amount, "N"};
   return "";
 }
 

@@ -14,9 +14,10 @@ namespace Mdx00200::coupon {
 // Each builder fills `params` and returns "" when the values fit, otherwise
 // what did not fit (then `params` is left as it was).
 
-// "03": 10 blanks, the discount in 12 digits, "N".
+// "03": 10 blanks, the discount in 12 digits, "N". An amount that is zero
+// once rounded to cents leaves `params` empty: nothing is to be sent.
 MDX_API mdx::AnsiString SubtotalDiscountParams(double discount, std::vector<mdx::AnsiString>& params);
-// "11": "0000", the surcharge in 11 digits, "N".
+// "11": "0000", the surcharge in 11 digits, "N"; empty `params` as for "03".
 MDX_API mdx::AnsiString SubtotalSurchargeParams(double surcharge,
                                                 std::vector<mdx::AnsiString>& params);
 // "10": the printer's two-digit payment-method code immediately followed by

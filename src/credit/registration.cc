@@ -32,11 +32,13 @@ bool BuildRegistration(const AnsiString& scheme, const AnsiString& totalizer,
   if (!coupon::IsTwoDigitPosition(payment))
     return Refuse(scheme, "Forma de pagamento '" + payment + "' n\xE3o tem 2 d\xEDgitos.");
   AnsiString field;
+  const AnsiString shown = std::isfinite(amount) ? mdx::FloatToStr(amount) : AnsiString("?");
   if (!coupon::AmountField(amount, kAmountDigits, kAmountDecimals, field)) {
-    const AnsiString shown = std::isfinite(amount) ? mdx::FloatToStr(amount) : AnsiString("?");
     return Refuse(scheme, "Valor " + shown + " fora do campo de 12 d\xEDgitos (0 a " +
                               coupon::LargestAmountText(kAmountDigits, kAmountDecimals) + ").");
   }
+  // The printer refuses a registration of zero, after the receipt is open.
+  if (coupon::IsZeroField(field)) return Refuse(scheme, "Valor " + shown + " \xE9 zero em centavos.");
   registration = {totalizer, payment, field};
   return true;
 }

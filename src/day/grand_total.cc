@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "day/config_file.h"
+#include "day/pending_total.h"
 #include "frame/catalogues.h"
 #include "frame/data_module.h"
 #include "frame/session_params.h"
@@ -44,6 +45,7 @@ void WriteTotal(mdx::TClientDataSet& data, const AnsiString& printerTotal,
   data.Post();
   data.SaveToFile(mainFile);
   data.Close();
+  grandtotal::ClearPending();
 }
 
 }  // namespace
@@ -59,14 +61,20 @@ bool Atu_TotGeral(const Variant& params) {
   bool result = true;
   mdx::TClientDataSet& data = *DataModule().cdsCheckECF;
 
+  bool loaded = false;
   try {
     const bool fallback =
         config::Load(data, mainFile, config::FallbackFile(directory, till, branch));
+    loaded = true;
     data.SetFiltered(false);
     data.SetFilter(config::RecordFilter(
         branch, till, Criptografa::Cripto(serial, config::kCipherKey), fallback));
     data.SetFiltered(true);
-    if (data.FieldByName("CAMPO01").AsString() != "S") return result;
+    if (data.FieldByName("CAMPO01").AsString() != "S") {
+      // The file keeps no total for this till: nothing is owed to it.
+      if (!validate) grandtotal::ClearPending();
+      return result;
+    }
 
     const AnsiString stored =
         Criptografa::Uncripto(data.FieldByName("CAMPO02").AsString(), config::kCipherKey);
@@ -94,6 +102,8 @@ bool Atu_TotGeral(const Variant& params) {
   } catch (const std::exception& e) {
     // An edit that did not reach the file is dropped with the data.
     data.Close();
+    // Without a file there is no total to owe; a save that failed still owes it.
+    if (!validate && !loaded) grandtotal::ClearPending();
     ShowFailure(scheme, e.what());
     // A check that could not be made (no file, an unreadable total) is no
     // proof that the recorded total is right.

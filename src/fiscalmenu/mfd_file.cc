@@ -2,8 +2,10 @@
 // detail-tape memory of a date or counter range.
 #include "fiscalmenu/file_paths.h"
 #include "fiscalmenu/maker_flow.h"
+#include "fiscalmenu/staged_file.h"
 #include "mdx00200/hostlib.h"
 #include "mdx00200/mdx00200.h"
+#include "mdx00200/platform.h"
 
 namespace Mdx00200 {
 
@@ -43,6 +45,10 @@ bool Gera_ArquivoMFD(const Variant* params, int highIndex, OleVariant& /*result*
       fileKind == "MF" ? AnsiString("Ato_Cotepe.txt") : session.serial + "_" + from + "_" + to + ".Txt";
   if (!IsSafeNamePart(name) || !FileEntriesResolved()) return false;
   const AnsiString output = PlatformPath(ff::MenuFiscalFolder() + name);
+  if (!ff::StagingNameFits(output)) {
+    ff::Show(session.scheme, "Nome de arquivo longo demais para ser assinado: " + output, mdx::tmErro);
+    return false;
+  }
 
   if (!ff::ClosePort()) return false;
   if (!ff::DetectOnPortZero(1)) {
@@ -53,12 +59,30 @@ bool Gera_ArquivoMFD(const Variant* params, int highIndex, OleVariant& /*result*
   ff::Captures captures;
   captures.Capture(1);
   captures.Capture(2);
+  // Written and signed under the staging name, then given its final name:
+  // "Ato_Cotepe.txt" is the newest file of its kind and replaces the last;
+  // a range's file never replaces an earlier one.
+  ff::ClearStaging(output);
+  const AnsiString staging = ff::StagingName(output);
   const short code = Sweda_ArquivoEletronicoCOTEPE(captures.Second(), captures.First(),
-                                                   output.c_str(), from.c_str(), to.c_str(), 4);
+                                                   staging.c_str(), from.c_str(), to.c_str(), 4);
   if (code == 0) {
-    geraEad(output);
-    return ff::ReopenSession(session);
+    geraEad(staging);
+    bool published = true;
+    try {
+      if (fileKind == "MF") {
+        ff::PublishReplacing(staging, output);
+      } else {
+        ff::PublishAsNew(staging, {output});
+      }
+    } catch (const std::exception& e) {
+      ff::Show(session.scheme, e.what(), mdx::tmErro);
+      published = false;
+    }
+    const bool reopened = ff::ReopenSession(session);
+    return published && reopened;
   }
+  mdx::platform::RemoveFile(staging);
   ff::ShowKey(session.scheme, ff::ReproductionMessageKey(code, false), mdx::tmInformacao);
   ff::ReopenSession(session);
   return false;

@@ -2,7 +2,9 @@
 // range into "\Dados\MenuFiscal\Espelho_MFD_<ddmmyyyyhhnnss>.txt".
 #include "fiscalmenu/file_paths.h"
 #include "fiscalmenu/maker_flow.h"
+#include "fiscalmenu/staged_file.h"
 #include "mdx00200/mdx00200.h"
+#include "mdx00200/platform.h"
 
 namespace Mdx00200 {
 
@@ -44,6 +46,9 @@ bool geraEspelhoMfd(const Variant* params, int highIndex, OleVariant& /*result*/
     const AnsiString output = PlatformPath(
         ff::MenuFiscalFolder() + "Espelho_MFD_" + mdx::FormatDateTime("ddmmyyyyhhnnss", mdx::Now()) +
         ".txt");
+    // Written and signed under the staging name, then given its final name
+    // without replacing a mirror made in the same second.
+    const AnsiString staging = ff::StagingName(output);
 
     portHandedOver = true;
     short outcome = -1;
@@ -57,18 +62,21 @@ bool geraEspelhoMfd(const Variant* params, int highIndex, OleVariant& /*result*/
       ff::Captures captures;
       captures.Capture(1);
       captures.Capture(2);
-      outcome = SWEDA_ReproduzirFitaDetalhe(captures.First(), output.c_str(), first.c_str(),
+      ff::ClearStaging(output);
+      outcome = SWEDA_ReproduzirFitaDetalhe(captures.First(), staging.c_str(), first.c_str(),
                                             last.c_str(), 0, 0, 0);
     }
     portHandedOver = false;
     const bool reopened = ff::ReopenSession(session);
 
     if (outcome != 0) {
+      mdx::platform::RemoveFile(staging);
       ff::Show(session.scheme, kFailure, mdx::tmErro);
       return false;
     }
-    geraEad(output);
-    ff::Show(session.scheme, kSuccess + output, mdx::tmInformacao);
+    geraEad(staging);
+    const AnsiString given = ff::PublishAsNew(staging, {output});
+    ff::Show(session.scheme, kSuccess + (given.empty() ? output : given), mdx::tmInformacao);
     return reopened;
   } catch (...) {
     if (portHandedOver) {

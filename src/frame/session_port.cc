@@ -1,6 +1,7 @@
 // AbrePorta: opens the port and brings the printer to a known state.
 #include "channel/reply_fields.h"
 #include "channel/status_command.h"
+#include "day/pending_total.h"
 #include "frame/data_module.h"
 #include "frame/session_params.h"
 #include "mdx00200/hostlib.h"
@@ -60,15 +61,19 @@ bool AbrePorta(const Variant& params) {
   const bool result = ImpressoraOk(scheme, true, false, false);
 
   SendCommand(scheme, "28", false, true);
+  const Variant update = mdx::VarArrayOf({
+      mdx::VarArrayOf({"CDFILIAL", branch}),
+      mdx::VarArrayOf({"CDCAIXA", till}),
+      mdx::VarArrayOf({"NRSERIEIMP", serial}),
+      mdx::VarArrayOf({"ESQUEMACOR", scheme}),
+      mdx::VarArrayOf({"IDVALIDA", "N"}),
+  });
   if (replies::SaleUnderWay(SwedaRet) || UnfinishedSaleFiles()) {
+    grandtotal::RecordPending();
     SendCommand(scheme, "05", false, false);
-    const Variant update = mdx::VarArrayOf({
-        mdx::VarArrayOf({"CDFILIAL", branch}),
-        mdx::VarArrayOf({"CDCAIXA", till}),
-        mdx::VarArrayOf({"NRSERIEIMP", serial}),
-        mdx::VarArrayOf({"ESQUEMACOR", scheme}),
-        mdx::VarArrayOf({"IDVALIDA", "N"}),
-    });
+    Atu_TotGeral(update);
+  } else if (grandtotal::Pending()) {
+    // A cancellation whose file update the end of the process cut off.
     Atu_TotGeral(update);
   }
   SendCommand(scheme, "12", false, false);

@@ -305,27 +305,32 @@ TEST_F(CouponCloseTest, ListsAndResultsThatCannotBeUsed) {
             0u);
 }
 
-// A value that does not convert ends the reading: the elements after it keep
-// their defaults, and the closing goes on with them.
-TEST_F(CouponCloseTest, UnreadableElementEndsTheReading) {
-  ClosingList list;
-  list[13] = MovementsPacket({{"E", "001", 10}});
-  list[37] = "not a number";
-  list[43] = "PB";   // not read: no Paraiba Legal text
-  list[52] = 150.0;  // not read: no points
-  list[60] = false;  // not read: stays true
-  list[17] = "C9";
-  list[18] = "Ana";
-  EXPECT_TRUE(Close(list));
-  const std::vector<AnsiString> pairs = FooterPairs();
-  ASSERT_GE(pairs.size(), 4u);
-  EXPECT_EQ(pairs[2], "0" + AnsiString(40, ' '));
-  EXPECT_EQ(FooterParams().find("DOTZ"), AnsiString::npos);
-  EXPECT_NE(FooterParams().find("C9 - Ana"), AnsiString::npos);
-
-  // Before the movements, the closing has nothing to register.
-  list[6] = "not a number";
-  EXPECT_FALSE(Close(list));
+// Every element is read before the first command: one that does not convert
+// refuses the closing with the element's number, and the printer sees
+// nothing (a non-boolean element 4 used to close the coupon first and fail
+// after).
+TEST_F(CouponCloseTest, UnreadableElementRefusesTheClosingBeforeSending) {
+  struct Case {
+    int element;
+    Variant value;
+  } cases[] = {
+      {4, "talvez"}, {6, "not a number"}, {11, "x"}, {37, "not a number"},
+      {43, Variant::Null()}, {58, "1,2,3"}, {60, "x"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.element);
+    Package().ResetGlobals();
+    ForgetFrames();
+    ClosingList list;
+    list[13] = MovementsPacket({{"E", "001", 10}});
+    list[c.element] = c.value;
+    EXPECT_FALSE(Close(list));
+    EXPECT_TRUE(Frames().empty());
+    EXPECT_EQ(result, VarArrayOf({"unset", "unset", "unset", "unset"}));
+    EXPECT_NE(MensagemTaa().find("FechaCupom"), AnsiString::npos) << MensagemTaa();
+    EXPECT_NE(MensagemTaa().find("elemento " + mdx::IntToStr(c.element) + ":"), AnsiString::npos)
+        << MensagemTaa();
+  }
 }
 
 }  // namespace

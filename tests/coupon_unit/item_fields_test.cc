@@ -46,7 +46,13 @@ TEST(ItemFieldsTest, NumbersAreTruncatedToTheirFields) {
       {0.3333, 10, 0, "0000333", "000001000", "000000000333", ""},
       {2, 1.999, 0, "0002000", "000000199", "000000000398", ""},
       {3, 3.339, 0.019, "0003000", "000000333", "000000000999", "000000000001"},
-      {9999.9999, 999999.999, 0, "9999999", "099999999", "999999980000", ""},
+      // The line total is the quantity as sent times the price as sent, as
+      // the printer checks it: 9999,999 x 999999,99, and 1,000 x 100,00.
+      {9999.9999, 999999.999, 0, "9999999", "099999999", "999999890000", ""},
+      {1.0005, 100, 0, "0001000", "000010000", "000000010000", ""},
+      // A discount that truncates to zero cents is no discount.
+      {1, 1, 0.004, "0001000", "000000100", "000000000100", ""},
+      {1, 1, 0.0099, "0001000", "000000100", "000000000100", ""},
       {1234, 0, 9999999999.999, "1234000", "000000000", "000000000000", "999999999999"},
       {0, 5, 0, "0000000", "000000500", "000000000000", ""},
   };
@@ -97,6 +103,8 @@ TEST(ItemFieldsTest, ValuesThatDoNotFitAreNamed) {
       {"discount past 12 digits", 1, 1, 1e10, 0, "DESCONT 10000000000 "},
       {"negative discount", 1, 1, -0.01, 0, "DESCONT -0,01 "},
       {"negative surcharge", 1, 1, 0, -2, "ACRESCIMO -2 "},
+      {"negative discount that truncates to zero", 1, 1, -0.004, 0, "DESCONT -0,004 "},
+      {"negative surcharge that truncates to zero", 1, 1, 0, -0.004, "ACRESCIMO -0,004 "},
   };
   for (const Case& c : cases) {
     ItemInput item = Cafe();

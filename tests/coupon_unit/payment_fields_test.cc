@@ -27,6 +27,14 @@ TEST(PaymentFieldsTest, SubtotalAdjustments) {
   EXPECT_EQ(params[1], "100000000000");  // left as it was
   ASSERT_EQ(SubtotalSurchargeParams(999999999.99, params), "");
   EXPECT_EQ(params[1], "99999999999");
+
+  // An adjustment that is zero in cents is not sent: the printer would
+  // refuse it and the coupon would stay in its totalling phase.
+  ASSERT_EQ(SubtotalDiscountParams(0.004, params), "");
+  EXPECT_TRUE(params.empty());
+  ASSERT_EQ(SubtotalSurchargeParams(0.0049, params), "");
+  EXPECT_TRUE(params.empty());
+  EXPECT_NE(SubtotalDiscountParams(-0.004, params), "");
 }
 
 // Payment amounts are rounded to the cent by the format, never truncated.
@@ -81,9 +89,17 @@ TEST(PaymentFieldsTest, AmountFieldWidths) {
   EXPECT_EQ(field, "0001500");
   EXPECT_FALSE(AmountField(-0.5, 4, 3, field));
   EXPECT_EQ(field, "0001500");
-  // A negative value that rounds to zero is written as zero.
-  EXPECT_TRUE(AmountField(-0.001, 10, 2, field));
+  // A negative value is refused even when it rounds to zero; the dust of a
+  // computation that should give zero is zero.
+  EXPECT_FALSE(AmountField(-0.001, 10, 2, field));
+  EXPECT_EQ(field, "0001500");
+  EXPECT_TRUE(AmountField(0.3 - 0.1 - 0.2, 10, 2, field));
   EXPECT_EQ(field, "000000000000");
+  EXPECT_TRUE(IsZeroField(field));
+  EXPECT_TRUE(AmountField(0.004, 10, 2, field));
+  EXPECT_TRUE(IsZeroField(field));
+  EXPECT_TRUE(AmountField(0.005, 10, 2, field));
+  EXPECT_FALSE(IsZeroField(field));
   EXPECT_EQ(LargestAmountText(9, 2), "999999999,99");
 }
 

@@ -71,6 +71,11 @@ TEST_F(CashMovementsTest, ReceiptFramesCarryTheTwelveDigitAmount) {
       {"supply of 0 goes as 0.01", true, 0.0, "000000000001"},
       {"withdrawal", false, 250.50, "000000025050"},
       {"withdrawal of 0 goes as 0.01", false, 0.0, "000000000001"},
+      // Zero as sent is zero: the printer refuses a receipt of zeros after
+      // it opened, leaving it open.
+      {"supply of 0.004 goes as 0.01", true, 0.004, "000000000001"},
+      {"withdrawal of 0.003 goes as 0.01", false, 0.003, "000000000001"},
+      {"supply of 0.005 rounds to a cent", true, 0.005, "000000000001"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -91,7 +96,7 @@ TEST_F(CashMovementsTest, LargestAmountThatFitsGoesOut) {
 }
 
 TEST_F(CashMovementsTest, AmountThatDoesNotFitIsRefusedBeforeSending) {
-  const double cases[] = {10000000000.0, 9999999999.996, -0.01, -250.0,
+  const double cases[] = {10000000000.0, 9999999999.996, -0.01, -250.0, -0.004,
                           std::numeric_limits<double>::quiet_NaN(),
                           std::numeric_limits<double>::infinity()};
   for (bool supply : {true, false}) {

@@ -46,11 +46,11 @@ TEST_F(MemoryFileTest, FormAndModeComparisons) {
     const LibraryCall call = fake_.calls.back();
     if (AnsiString(c.entry) == "convert") {
       EXPECT_EQ(call.texts, (std::vector<AnsiString>{"2", "01/12/2026", "06/12/2026",
-                                                     MenuFolder() + "MFSW0000001" + kStamp + ".txt",
+                                                     MenuFolder() + "MFSW0000001" + kStamp + ".txt.tmp",
                                                      "MFSW0000001" + kStamp + ".bin"}));
     } else {
       EXPECT_EQ(call.texts,
-                (std::vector<AnsiString>{"CAPTURA-2", MenuFolder() + "LMFS_SW0000001" + kStamp + ".txt",
+                (std::vector<AnsiString>{"CAPTURA-2", MenuFolder() + "LMFS_SW0000001" + kStamp + ".txt.tmp",
                                          "01/12/2026", "06/12/2026"}));
       EXPECT_EQ(call.numbers, (std::vector<int>{c.sentMode, 0, 0, 0}));
     }
@@ -80,7 +80,9 @@ TEST_F(MemoryFileTest, ConvertedFileTakesTheFabricationNumber) {
     const AnsiString firstFile = MenuFolder() + "MF" + c.serial + kStamp + ".txt";
 
     EXPECT_TRUE(MemoryFile(Elements("C", "x", c.serial)));
-    EXPECT_EQ(fake_.Calls("convert").at(0).texts[3], firstFile);
+    // The library writes under the staging name; only the signed file takes a final name.
+    EXPECT_EQ(fake_.Calls("convert").at(0).texts[3], firstFile + ".tmp");
+    EXPECT_FALSE(platform::FileExists(firstFile + ".tmp"));
     const AnsiString finalFile = MenuFolder() + c.finalName;
     EXPECT_TRUE(platform::FileExists(finalFile));
     if (finalFile != firstFile) {
@@ -101,6 +103,55 @@ TEST_F(MemoryFileTest, ConvertedFileMissingIsNotRenamed) {
                                             tmInformacao, "007"}}));
   EXPECT_TRUE(FolderEntries(MenuFolder()).empty());
   EXPECT_TRUE(SessionUsable());
+}
+
+// A reading never replaces another: when the fabrication number's name is
+// taken (two readings in the same ten seconds, or a serial so long that the
+// name holds no time), the new reading keeps its first name and says so.
+TEST_F(MemoryFileTest, ReadingNeverReplacesAnEarlierOne) {
+  fake_.fileText = "MF:BE091234567890123456\r\nsegunda\r\n";
+  const AnsiString taken = MenuFolder() + "MFBE091234567890123456" + kStamp + ".txt";
+  platform::WriteFileAtomically(taken, "earlier reading");
+  EXPECT_TRUE(MemoryFile(Elements("C", "x", "SW123456")));
+  EXPECT_EQ(platform::ReadFile(taken), "earlier reading");
+  const AnsiString kept = MenuFolder() + "MFSW123456" + kStamp + ".txt";
+  EXPECT_EQ(platform::ReadFile(kept).substr(0, fake_.fileText.size()), fake_.fileText);
+  ASSERT_EQ(Dialogs().size(), 1u);
+  EXPECT_EQ(Dialogs()[0].text.rfind(kSuccess + kept, 0), 0u) << Dialogs()[0].text;
+  EXPECT_NE(Dialogs()[0].text.find(taken), AnsiString::npos) << Dialogs()[0].text;
+
+  // Both names taken: the reading gets a number of its own.
+  host_->dialogs.clear();
+  EXPECT_TRUE(MemoryFile(Elements("C", "x", "SW123456")));
+  EXPECT_EQ(platform::ReadFile(taken), "earlier reading");
+  const AnsiString numbered = MenuFolder() + "MFBE091234567890123456" + kStamp + "_2.txt";
+  EXPECT_TRUE(platform::FileExists(numbered));
+  fake_.fileText = "conteudo\r\n";
+  EXPECT_TRUE(MemoryFile(Elements("S")));
+  EXPECT_TRUE(MemoryFile(Elements("S")));
+  EXPECT_TRUE(platform::FileExists(MenuFolder() + "LMFS_SW0000001" + kStamp + ".txt"));
+  EXPECT_TRUE(platform::FileExists(MenuFolder() + "LMFS_SW0000001" + kStamp + "_2.txt"));
+}
+
+// What a crash left under the staging name is cleaned by the next write of
+// the file; a final name the signature could never follow is refused before
+// the port is handed over.
+TEST_F(MemoryFileTest, LeftoversAndNamesTooLongToSign) {
+  const AnsiString file = MenuFolder() + "LMFS_SW0000001" + kStamp + ".txt";
+  platform::WriteFileAtomically(file + ".tmp", "left by a crash");
+  EXPECT_TRUE(MemoryFile(Elements("S")));
+  EXPECT_EQ(platform::ReadFile(file).substr(0, 10), "conteudo\r\n");
+  EXPECT_FALSE(platform::FileExists(file + ".tmp"));
+
+  fake_.calls.clear();
+  host_->dialogs.clear();
+  // A name of 253 characters: it fits, its staging and signing names do not.
+  const AnsiString longSerial(228, 'S');
+  EXPECT_FALSE(MemoryFile(Elements("S", "x", longSerial)));
+  EXPECT_TRUE(fake_.calls.empty());
+  ASSERT_EQ(Dialogs().size(), 1u);
+  EXPECT_EQ(Dialogs()[0].kind, tmErro);
+  EXPECT_TRUE(PortOpen());
 }
 
 TEST_F(MemoryFileTest, LibraryCodes) {

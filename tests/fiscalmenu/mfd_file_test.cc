@@ -47,8 +47,9 @@ TEST_F(MfdFileTest, RangeAndFileNameFollowTheKinds) {
               (std::vector<AnsiString>{"detect", "capture", "capture", "cotepe"}));
     for (const LibraryCall& call : fake_.calls) EXPECT_FALSE(call.portOpen) << call.entry;
     const LibraryCall file = fake_.Calls("cotepe").at(0);
-    EXPECT_EQ(file.texts, (std::vector<AnsiString>{"CAPTURA-2", "CAPTURA-1", MenuFolder() + c.file,
-                                                   c.sentFirst, c.sentLast}));
+    EXPECT_EQ(file.texts, (std::vector<AnsiString>{"CAPTURA-2", "CAPTURA-1",
+                                                   MenuFolder() + c.file + ".tmp", c.sentFirst,
+                                                   c.sentLast}));
     EXPECT_EQ(file.numbers, std::vector<int>{4});
     EXPECT_TRUE(platform::FileExists(MenuFolder() + c.file));
     EXPECT_TRUE(Dialogs().empty());  // success shows nothing
@@ -65,10 +66,22 @@ TEST_F(MfdFileTest, SecondFileOfKindMfReplacesTheFirst) {
   ASSERT_TRUE(ElectronicFile(Elements("C", "3", "4")));
   const std::vector<LibraryCall> calls = fake_.Calls("cotepe");
   ASSERT_EQ(calls.size(), 2u);
-  EXPECT_EQ(calls[0].texts[2], file);
-  EXPECT_EQ(calls[1].texts[2], file);
+  EXPECT_EQ(calls[0].texts[2], file + ".tmp");
+  EXPECT_EQ(calls[1].texts[2], file + ".tmp");
   // The signature, when the signature library is there, follows the text.
   EXPECT_EQ(platform::ReadFile(file).substr(0, 9), "segundo\r\n");
+}
+
+// A range's file never replaces an earlier file of the same range.
+TEST_F(MfdFileTest, FileOfARangeNeverReplacesAnEarlierOne) {
+  const AnsiString file = MenuFolder() + "SW0000001_000001_000002.Txt";
+  fake_.fileText = "primeiro\r\n";
+  ASSERT_TRUE(ElectronicFile(Elements("C", "000001", "000002", "X")));
+  fake_.fileText = "segundo\r\n";
+  ASSERT_TRUE(ElectronicFile(Elements("C", "000001", "000002", "X")));
+  EXPECT_EQ(platform::ReadFile(file).substr(0, 10), "primeiro\r\n");
+  EXPECT_EQ(platform::ReadFile(MenuFolder() + "SW0000001_000001_000002_2.Txt").substr(0, 9),
+            "segundo\r\n");
 }
 
 TEST_F(MfdFileTest, LibraryCodesShowTheirMessageAndReopen) {

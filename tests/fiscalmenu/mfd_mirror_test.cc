@@ -34,7 +34,8 @@ TEST_F(MfdMirrorTest, TheLibraryWritesTheMirrorWhileThePortIsClosed) {
     EXPECT_TRUE(captures[kind - 1].bufferZeroFilled);
   }
   const LibraryCall mirror = fake_.Calls("mirror").at(0);
-  EXPECT_EQ(mirror.texts, (std::vector<AnsiString>{"CAPTURA-1", MirrorFile(), "000010", "000020"}));
+  EXPECT_EQ(mirror.texts,
+            (std::vector<AnsiString>{"CAPTURA-1", MirrorFile() + ".tmp", "000010", "000020"}));
   EXPECT_EQ(mirror.numbers, (std::vector<int>{0, 0, 0}));
 
   EXPECT_TRUE(platform::FileExists(MirrorFile()));

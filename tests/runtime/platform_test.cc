@@ -54,6 +54,55 @@ TEST_F(PlatformTest, FailedWriteKeepsTheOldFile) {
   EXPECT_THROW(WriteFileAtomically(Path("missing/x.cds"), "x"), EInOutError);
 }
 
+// The temporary file of a write is always a new file: what a crash left
+// under its name is cleaned away, and a planted link is removed, never
+// written through.
+TEST_F(PlatformTest, TemporaryFileIsAlwaysNew) {
+  ASSERT_TRUE(ForceDirectories(folder_.string()));
+  const std::string file = Path("Vendora.cds");
+  WriteFileAtomically(file + ".tmp", "left by a crash");
+  WriteFileAtomically(file, "new");
+  EXPECT_EQ(ReadFile(file), "new");
+  EXPECT_FALSE(FileExists(file + ".tmp"));
+
+#ifndef _WIN32
+  const std::string victim = Path("victim.txt");
+  WriteFileAtomically(victim, "keep me");
+  std::filesystem::create_symlink(victim, file + ".tmp");
+  WriteFileAtomically(file, "newer");
+  EXPECT_EQ(ReadFile(victim), "keep me");
+  EXPECT_EQ(ReadFile(file), "newer");
+  EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(file)));
+  EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(file + ".tmp")));
+
+  // A name that fits whose temporary name does not is a clear error, and
+  // nothing is written.
+  const std::string longName = Path(std::string(252, 'n'));
+  try {
+    WriteFileAtomically(longName, "x");
+    ADD_FAILURE() << "no error for a temporary name past the limit";
+  } catch (const EInOutError& e) {
+    EXPECT_NE(std::string(e.what()).find("too long for its temporary file"), std::string::npos)
+        << e.what();
+  }
+  EXPECT_FALSE(FileExists(longName));
+#endif
+}
+
+TEST_F(PlatformTest, MoveToNewNameNeverReplaces) {
+  ASSERT_TRUE(ForceDirectories(folder_.string()));
+  const std::string first = Path("first.txt"), second = Path("second.txt"), taken = Path("taken.txt");
+  WriteFileAtomically(first, "1");
+  WriteFileAtomically(taken, "earlier reading");
+  EXPECT_FALSE(MoveToNewName(first, taken));
+  EXPECT_EQ(ReadFile(first), "1");
+  EXPECT_EQ(ReadFile(taken), "earlier reading");
+  EXPECT_TRUE(MoveToNewName(first, second));
+  EXPECT_FALSE(FileExists(first));
+  EXPECT_EQ(ReadFile(second), "1");
+  EXPECT_THROW(MoveToNewName(Path("missing.txt"), Path("other.txt")), EInOutError);
+}
+
 TEST_F(PlatformTest, LibrariesAndNames) {
 #ifdef _WIN32
   EXPECT_EQ(LibraryFileName("SERSWEDA"), "SERSWEDA.dll");

@@ -212,23 +212,95 @@ void ReplaceFile(const AnsiString& source, const AnsiString& target) {
 #endif
 }
 
-void WriteFileAtomically(const AnsiString& path, const std::string& bytes) {
-  const AnsiString temporary = path + ".tmp";
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
-  if (!file) RaiseInOut("Cannot create file", temporary);
-  bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  ok = std::fflush(file) == 0 && ok;
-#ifndef _WIN32
-  ok = ok && fsync(fileno(file)) == 0;
+bool MoveToNewName(const AnsiString& source, const AnsiString& target) {
+#ifdef _WIN32
+  if (MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) return true;
+  const DWORD code = GetLastError();
+  if (code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS) return false;
+  throw EInOutError("Cannot move '" + source + "' to '" + target + "': " + WindowsErrorText(code));
+#else
+  // A hard link fails when the name is taken, in one step; the source name
+  // then goes.
+  if (link(source.c_str(), target.c_str()) == 0) {
+    unlink(source.c_str());
+    return true;
+  }
+  if (errno == EEXIST) return false;
+  throw EInOutError("Cannot move '" + source + "' to '" + target + "': " + LastErrorText());
 #endif
-  int saved_errno = errno;
-  ok = std::fclose(file) == 0 && ok;
+}
+
+namespace {
+
+// The message of a temporary name the system refused as too long: the file's
+// own name fits, its temporary one does not.
+[[noreturn]] void RaiseNameTooLong(const AnsiString& path, const AnsiString& temporary) {
+  throw EInOutError("Cannot write file '" + path + "': the name is too long for its temporary file '" +
+                    temporary + "'");
+}
+
+#ifdef _WIN32
+// Creates `temporary` as a new file (never opening an entry that already has
+// the name) and writes the bytes through to the disk.
+void WriteNewFile(const AnsiString& path, const AnsiString& temporary, const std::string& bytes) {
+  HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    const DWORD code = GetLastError();
+    if (code == ERROR_FILENAME_EXCED_RANGE) RaiseNameTooLong(path, temporary);
+    throw EInOutError("Cannot create file '" + temporary + "': " + WindowsErrorText(code));
+  }
+  bool ok = true;
+  for (size_t done = 0; ok && done < bytes.size();) {
+    const size_t left = bytes.size() - done;
+    const DWORD chunk = left > (1u << 30) ? (1u << 30) : static_cast<DWORD>(left);
+    DWORD written = 0;
+    ok = WriteFile(file, bytes.data() + done, chunk, &written, nullptr) != 0 && written > 0;
+    done += written;
+  }
+  ok = ok && FlushFileBuffers(file) != 0;
+  const DWORD code = GetLastError();
+  CloseHandle(file);
+  if (!ok) {
+    RemoveFile(temporary);
+    throw EInOutError("Cannot write file '" + temporary + "': " + WindowsErrorText(code));
+  }
+}
+#else
+void WriteNewFile(const AnsiString& path, const AnsiString& temporary, const std::string& bytes) {
+  const int file = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (file < 0) {
+    if (errno == ENAMETOOLONG) RaiseNameTooLong(path, temporary);
+    RaiseInOut("Cannot create file", temporary);
+  }
+  bool ok = true;
+  for (size_t done = 0; ok && done < bytes.size();) {
+    const ssize_t written = write(file, bytes.data() + done, bytes.size() - done);
+    if (written < 0 && errno == EINTR) continue;
+    ok = written > 0;
+    if (ok) done += static_cast<size_t>(written);
+  }
+  ok = ok && fsync(file) == 0;
+  const int saved_errno = errno;
+  ok = close(file) == 0 && ok;
   if (!ok) {
     errno = saved_errno;
-    AnsiString reason = LastErrorText();
+    const AnsiString reason = LastErrorText();
     RemoveFile(temporary);
     throw EInOutError("Cannot write file '" + temporary + "': " + reason);
   }
+}
+#endif
+
+}  // namespace
+
+void WriteFileAtomically(const AnsiString& path, const std::string& bytes) {
+  const AnsiString temporary = path + ".tmp";
+  // Whatever has the temporary name was left by a crash or planted: it goes
+  // (a link itself, never what it points at), and the temporary file is
+  // created new, so a write never goes through an existing link or file.
+  RemoveFile(temporary);
+  WriteNewFile(path, temporary, bytes);
   try {
     ReplaceFile(temporary, path);
   } catch (...) {
