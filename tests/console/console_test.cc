@@ -145,13 +145,14 @@ TEST(ConsoleTest, PrinterStepsFailWhereThePrinterRefuses) {
         << "{\"clock\": \"06/12/2026 09:00:00\", \"calls\": [" << kStart << ",\n"
         << "{\"console\": \"program_tax_rates\", \"rates\": [{\"code\": \"T01\", \"rate\": 17.5}]},\n"
         << "{\"op\": \"Leitura_X_Imp\", \"args\": [\"key\", \"\", \"007\", \"\"], \"expect\": true},\n"
+        << "{\"console\": \"detail_memory\"},\n"
         << "{\"console\": \"set_clock\", \"clock\": \"05/12/2026 09:00:00\"},\n"
         << "{\"console\": \"program_tax_rates\", \"rates\": [{\"code\": \"T01\", \"rate\": 12}]},\n"
         << "{\"console\": \"set_clock\", \"clock\": \"07/12/2026 09:00:00\"}]}";
   }
   const ConsoleRun run = Console(temp, {"--work", temp.File("work"), temp.File("script.json")});
   EXPECT_EQ(run.status, 0) << run.err;
-  for (const char* part : {"tax rate 1: T01 17.5%", "before the last document",
+  for (const char* part : {"tax rate 1: T01 17.5%", "detail record: COO 1 X reading\n", "before the last document",
                            "its tax rates are programmed only between a Z reduction",
                            "the host's and the printer's clocks read 07/12/2026 09:00:00"}) {
     EXPECT_NE(run.out.find(part), std::string::npos) << part << "\n" << run.out;

@@ -135,7 +135,7 @@ bool RunConsoleStep(const ScriptEntry& entry, const std::string& workFolder, Cal
   if (entry.console == "write_cds") return WriteCds(entry, workFolder, context, lines);
   if (entry.console == "verify_ead") return VerifyEad(entry, workFolder, context, lines);
   if (entry.console == "make_folders") return MakeFolders(entry, workFolder, context, lines);
-  throw ScriptError("unknown console step \"" + entry.console + "\" (write_cds, make_folders, verify_ead, set_clock, program_tax_rates)");
+  throw ScriptError("unknown console step \"" + entry.console + "\" (write_cds, make_folders, verify_ead, set_clock, program_tax_rates, detail_memory)");
 }
 
 }  // namespace mdxconsole

@@ -10,7 +10,8 @@
 //       checks the EAD record of every file under those folders of the work
 //       folder with the signature library's validateFile and the build's
 //       public key; fails when a file is not validly signed or none is found.
-// The steps on the printer itself (set_clock, program_tax_rates) are in
+// The steps on the printer itself (set_clock, program_tax_rates,
+// detail_memory) are in
 // printer_steps.h.
 #pragma once
 

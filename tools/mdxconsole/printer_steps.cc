@@ -115,15 +115,51 @@ bool ProgramTaxRates(const ScriptEntry& entry, const PrinterAccess& access, Call
   return true;
 }
 
+const char* KindName(mdx::emulator::DetailKind kind) {
+  using mdx::emulator::DetailKind;
+  switch (kind) {
+    case DetailKind::kFiscalCoupon: return "coupon";
+    case DetailKind::kCouponCancellation: return "coupon cancellation";
+    case DetailKind::kNonFiscalReceipt: return "non-fiscal receipt";
+    case DetailKind::kLinkedReceipt: return "linked receipt";
+    case DetailKind::kReceiptReversal: return "receipt reversal";
+    case DetailKind::kManagementReport: return "management report";
+    case DetailKind::kXReading: return "X reading";
+    case DetailKind::kZReduction: return "Z reduction";
+    case DetailKind::kMemoryReading: return "memory reading";
+  }
+  return "document";
+}
+
+// One line per document of the printer's detail-tape memory, read from its
+// journal: what a crash check counts against the coupons the host saw.
+bool ShowDetailMemory(const ScriptEntry& entry, const PrinterAccess& access, CallContext& context,
+                      std::vector<std::string>& lines) {
+  OnlyMember(entry.raw, "");
+  if (context.dryRun) return true;
+  mdx::emulator::VirtualPrinter* printer = InProcessPrinter(access, lines);
+  if (!printer) return false;
+  const mdx::emulator::PrinterState recent = printer->RecentState();
+  const int64_t end = recent.detailBase + static_cast<int64_t>(recent.detail.size());
+  for (const mdx::emulator::DetailDocument& record : printer->DetailRecords(0, end)) {
+    std::string line = "detail record: COO " + std::to_string(record.coo) + " " + KindName(record.kind);
+    if (record.cancelled) line += " cancelled";
+    lines.push_back(line);
+  }
+  return true;
+}
+
 }  // namespace
 
 bool IsPrinterStep(const ScriptEntry& entry) {
-  return entry.console == "set_clock" || entry.console == "program_tax_rates";
+  return entry.console == "set_clock" || entry.console == "program_tax_rates" ||
+         entry.console == "detail_memory";
 }
 
 bool RunPrinterStep(const ScriptEntry& entry, const PrinterAccess& access, CallContext& context,
                     std::vector<std::string>& lines) {
   if (entry.console == "set_clock") return SetClock(entry, access, context, lines);
+  if (entry.console == "detail_memory") return ShowDetailMemory(entry, access, context, lines);
   return ProgramTaxRates(entry, access, context, lines);
 }
 

@@ -10,7 +10,11 @@
 //       of the table is left free. Refused while a fiscal day or a document
 //       is open. A code is 3 capital letters or digits (its first letter: T
 //       for ICMS, S for ISS), a rate 0 to 99.99 percent, at most 15 rates.
-// Both need the printer in process: on a serial line they fail.
+//   {"console": "detail_memory"}
+//       one line per document of the printer's detail-tape memory ("detail
+//       record: COO 12 coupon cancelled"), read from its journal: what a
+//       crash check counts against the coupons the host was given.
+// All need the printer in process: on a serial line they fail.
 #pragma once
 
 #include <functional>

@@ -11,7 +11,7 @@
 //                                            (a false it expects is no error)
 //    "note": "text"}                         optional: shown before the call
 //   {"console": "write_cds" | "make_folders" | "verify_ead", ...}   a console step (console_steps.h)
-//   {"console": "set_clock" | "program_tax_rates", ...}           a step on the printer (printer_steps.h)
+//   {"console": "set_clock" | "program_tax_rates" | "detail_memory", ...} a step on the printer (printer_steps.h)
 #pragma once
 
 #include <optional>
