@@ -152,7 +152,7 @@ TEST(ConsoleTest, PrinterStepsFailWhereThePrinterRefuses) {
   }
   const ConsoleRun run = Console(temp, {"--work", temp.File("work"), temp.File("script.json")});
   EXPECT_EQ(run.status, 0) << run.err;
-  for (const char* part : {"tax rate 1: T01 17.5%", "detail record: COO 1 X reading\n", "before the last document",
+  for (const char* part : {"tax rate 1: T01 17.5%", "detail record: COO 1 X reading", "before the last document",
                            "its tax rates are programmed only between a Z reduction",
                            "the host's and the printer's clocks read 07/12/2026 09:00:00"}) {
     EXPECT_NE(run.out.find(part), std::string::npos) << part << "\n" << run.out;
