@@ -3,7 +3,6 @@
 // its result and in/out parameters turned back into JSON.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -13,6 +12,7 @@
 
 #include "capi/arguments.h"
 #include "json/variant_json.h"
+#include "operations/argument_layout.h"
 
 namespace mdxcapi {
 
@@ -38,38 +38,19 @@ class Thunk;
 
 template <typename R, typename... A>
 class Thunk<R (*)(A...)> : public Operation {
-  static constexpr size_t kCount = sizeof...(A);
+  using Layout = mdxops::ArgumentLayout<A...>;
   using Types = std::tuple<A...>;
-
-  // Whether parameter i is the highest index of the list before it.
-  static constexpr std::array<bool, kCount + 1> IndexSlots() {
-    std::array<bool, kCount + 1> slots{};
-    constexpr bool lists[] = {std::is_same_v<A, const mdx::Variant*> ||
-                              std::is_same_v<A, const mdx::AnsiString*>..., false};
-    constexpr bool ints[] = {std::is_same_v<A, int>..., false};
-    for (size_t i = 1; i < kCount; ++i) slots[i] = lists[i - 1] && ints[i];
-    return slots;
-  }
-  static constexpr std::array<bool, kCount + 1> kIndexSlot = IndexSlots();
-  static constexpr std::array<size_t, kCount + 1> JsonPositions() {
-    std::array<size_t, kCount + 1> positions{};
-    size_t next = 0;
-    for (size_t i = 0; i < kCount; ++i) positions[i] = kIndexSlot[i] ? 0 : next++;
-    positions[kCount] = next;
-    return positions;
-  }
-  static constexpr std::array<size_t, kCount + 1> kJsonPosition = JsonPositions();
 
  public:
   Thunk(R (*fn)(A...), bool dateResult) : fn_(fn), dateResult_(dateResult) {}
 
-  size_t Arity() const override { return kJsonPosition[kCount]; }
+  size_t Arity() const override { return Layout::kArity; }
 
   Json ParameterKinds() const override {
     Json kinds = Json::array();
     const char* all[] = {Arg<A>::Kind..., nullptr};
-    for (size_t i = 0; i < kCount; ++i)
-      if (!kIndexSlot[i]) kinds.push_back(all[i]);
+    for (size_t i = 0; i < Layout::kCount; ++i)
+      if (!Layout::kIndexSlot[i]) kinds.push_back(all[i]);
     return kinds;
   }
 
@@ -85,21 +66,21 @@ class Thunk<R (*)(A...)> : public Operation {
 
   template <size_t I, typename Stores>
   static void MakeOne(Stores& stores, const Json& args, CallValues& values) {
-    if constexpr (kIndexSlot[I]) {
+    if constexpr (Layout::kIndexSlot[I]) {
       std::get<I>(stores) = Arg<Param<I - 1>>::HighIndex(std::get<I - 1>(stores));
     } else {
-      values.SetPlace(Label(kJsonPosition[I]));
+      values.SetPlace(Label(Layout::kJsonPosition[I]));
       try {
-        Arg<Param<I>>::Make(args[kJsonPosition[I]], std::get<I>(stores), values);
+        Arg<Param<I>>::Make(args[Layout::kJsonPosition[I]], std::get<I>(stores), values);
       } catch (const ValueError& e) {
-        throw ValueError(Label(kJsonPosition[I]) + ": " + e.what());
+        throw ValueError(Label(Layout::kJsonPosition[I]) + ": " + e.what());
       }
     }
   }
 
   template <size_t I, typename Stores>
   static void OutOne(const Stores& stores, Json& out) {
-    if constexpr (!kIndexSlot[I]) out.push_back(Arg<Param<I>>::Out(std::get<I>(stores)));
+    if constexpr (!Layout::kIndexSlot[I]) out.push_back(Arg<Param<I>>::Out(std::get<I>(stores)));
   }
 
   template <typename T>

@@ -99,8 +99,6 @@ Variant VariantOf(const Json& value, ValueContext& context) {
 
 std::string DateText(mdx::TDateTime value) { return mdx::FormatDateTime("dd/mm/yyyy hh:nn:ss", value); }
 
-namespace {
-
 bool IsRecord(const Variant& value) {
   if (!value.IsArray() || value.Count() == 0) return false;
   for (int i = value.LowBound(); i <= value.HighBound(); ++i) {
@@ -109,6 +107,8 @@ bool IsRecord(const Variant& value) {
   }
   return true;
 }
+
+namespace {
 
 Json PacketJson(const Variant& packet) {
   try {

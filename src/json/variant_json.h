@@ -54,6 +54,8 @@ mdx::Variant VariantOf(const Json& value, ValueContext& context);
 // "rows"}} (or {"packet": null} when it does not read as one), an array of
 // (text, value) pairs as a record object.
 Json JsonOfVariant(const mdx::Variant& value);
+// Whether the value is a record: a non-empty array of (text, value) pairs.
+bool IsRecord(const mdx::Variant& value);
 // "dd/mm/yyyy hh:nn:ss"
 std::string DateText(mdx::TDateTime value);
 

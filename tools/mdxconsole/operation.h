@@ -4,7 +4,6 @@
 // parameters shown after the call.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -14,6 +13,7 @@
 #include <vector>
 
 #include "arguments.h"
+#include "operations/argument_layout.h"
 
 namespace mdxconsole {
 
@@ -83,32 +83,13 @@ class Thunk;
 
 template <typename R, typename... A>
 class Thunk<R (*)(A...)> : public Operation {
-  static constexpr size_t kCount = sizeof...(A);
+  using Layout = mdxops::ArgumentLayout<A...>;
   using Types = std::tuple<A...>;
-
-  // Whether parameter i is the highest index of the list before it.
-  static constexpr std::array<bool, kCount + 1> IndexSlots() {
-    std::array<bool, kCount + 1> slots{};
-    constexpr bool lists[] = {std::is_same_v<A, const mdx::Variant*> ||
-                              std::is_same_v<A, const mdx::AnsiString*>..., false};
-    constexpr bool ints[] = {std::is_same_v<A, int>..., false};
-    for (size_t i = 1; i < kCount; ++i) slots[i] = lists[i - 1] && ints[i];
-    return slots;
-  }
-  static constexpr std::array<bool, kCount + 1> kIndexSlot = IndexSlots();
-  static constexpr std::array<size_t, kCount + 1> JsonPositions() {
-    std::array<size_t, kCount + 1> positions{};
-    size_t next = 0;
-    for (size_t i = 0; i < kCount; ++i) positions[i] = kIndexSlot[i] ? 0 : next++;
-    positions[kCount] = next;
-    return positions;
-  }
-  static constexpr std::array<size_t, kCount + 1> kJsonPosition = JsonPositions();
 
  public:
   explicit Thunk(bool dateResult = false) : dateResult_(dateResult) {}
 
-  size_t Arity() const override { return kJsonPosition[kCount]; }
+  size_t Arity() const override { return Layout::kArity; }
 
   CallResult Run(void* symbol, const std::vector<JsonValue>& args, CallContext& context) const override {
     return RunWith(reinterpret_cast<R (*)(A...)>(symbol), args, context, std::index_sequence_for<A...>{});
@@ -120,13 +101,13 @@ class Thunk<R (*)(A...)> : public Operation {
 
   template <size_t I, typename Stores>
   static void MakeOne(Stores& stores, const std::vector<JsonValue>& args, CallContext& context) {
-    if constexpr (kIndexSlot[I]) {
+    if constexpr (Layout::kIndexSlot[I]) {
       std::get<I>(stores) = Arg<Param<I - 1>>::HighIndex(std::get<I - 1>(stores));
     } else {
       try {
-        Arg<Param<I>>::Make(args[kJsonPosition[I]], std::get<I>(stores), context);
+        Arg<Param<I>>::Make(args[Layout::kJsonPosition[I]], std::get<I>(stores), context);
       } catch (const ScriptError& e) {
-        throw ScriptError("argument " + std::to_string(kJsonPosition[I] + 1) + ": " + e.what());
+        throw ScriptError("argument " + std::to_string(Layout::kJsonPosition[I] + 1) + ": " + e.what());
       }
     }
   }
@@ -143,7 +124,7 @@ class Thunk<R (*)(A...)> : public Operation {
     } else {
       result = detail::ResultOf<R>(fn(Arg<A>::Pass(std::get<I>(stores))...), dateResult_);
     }
-    (Arg<A>::Show("arg " + std::to_string(kJsonPosition[I] + 1), std::get<I>(stores), context), ...);
+    (Arg<A>::Show("arg " + std::to_string(Layout::kJsonPosition[I] + 1), std::get<I>(stores), context), ...);
     return result;
   }
 

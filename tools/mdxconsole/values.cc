@@ -160,19 +160,6 @@ std::string ShowNumber(double value) {
   return mdxjson::JsonNumber(value);
 }
 
-namespace {
-
-bool IsRecord(const Variant& value) {
-  if (!value.IsArray() || value.Count() == 0) return false;
-  for (int i = value.LowBound(); i <= value.HighBound(); ++i) {
-    const Variant& pair = value[i];
-    if (!pair.IsArray() || pair.Count() != 2 || !pair[pair.LowBound()].IsText()) return false;
-  }
-  return true;
-}
-
-}  // namespace
-
 std::string ShowVariant(const Variant& value) {
   switch (value.Type()) {
     case mdx::VarType::Empty:
@@ -195,7 +182,7 @@ std::string ShowVariant(const Variant& value) {
       break;
   }
   std::string out;
-  if (IsRecord(value)) {
+  if (mdxjson::IsRecord(value)) {
     for (int i = value.LowBound(); i <= value.HighBound(); ++i) {
       const Variant& pair = value[i];
       out += out.empty() ? "{" : ", ";
