@@ -14,19 +14,7 @@
 namespace mdx::test {
 namespace {
 
-using AtuTotGeralFn = bool (*)(const Variant&);
-
-class FailedSaveTest : public TillTest {
- protected:
-  bool GrandTotal(const char* idValida) {
-    const Variant record = Record({{"CDFILIAL", "0001"},
-                                   {"CDCAIXA", "001"},
-                                   {"NRSERIEIMP", "SW0000001"},
-                                   {"ESQUEMACOR", "004"},
-                                   {"IDVALIDA", idValida}});
-    return Op<AtuTotGeralFn>("Atu_TotGeral")(record);
-  }
-};
+using FailedSaveTest = TillTest;
 
 TEST_F(FailedSaveTest, FailedSaveKeepsTheOldFileAndReachesTheHost) {
   namespace fs = std::filesystem;

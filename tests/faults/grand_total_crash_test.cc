@@ -18,19 +18,8 @@
 namespace mdx::test {
 namespace {
 
-using AtuTotGeralFn = bool (*)(const Variant&);
-
 class GrandTotalCrashTest : public TillTest {
  protected:
-  bool GrandTotal(const char* idValida) {
-    const Variant record = Record({{"CDFILIAL", "0001"},
-                                   {"CDCAIXA", "001"},
-                                   {"NRSERIEIMP", "SW0000001"},
-                                   {"ESQUEMACOR", "004"},
-                                   {"IDVALIDA", idValida}});
-    return Op<AtuTotGeralFn>("Atu_TotGeral")(record);
-  }
-
   // A coupon with three items left open on the printer.
   void SaleLeftOpen() {
     std::vector<HostCall> calls = Sale();

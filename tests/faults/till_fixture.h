@@ -105,6 +105,18 @@ class TillTest : public DaySalesTest {
 
   static FrameTrigger& Trigger() { return FrameTrigger::Instance(); }
 
+  // The host's grand-total upkeep of "Vendora.cds": "N" updates the file
+  // from the printer, "S" validates it against the printer.
+  bool GrandTotal(const char* idValida) {
+    using AtuTotGeralFn = bool (*)(const Variant&);
+    const Variant record = Record({{"CDFILIAL", "0001"},
+                                   {"CDCAIXA", "001"},
+                                   {"NRSERIEIMP", "SW0000001"},
+                                   {"ESQUEMACOR", "004"},
+                                   {"IDVALIDA", idValida}});
+    return Op<AtuTotGeralFn>("Atu_TotGeral")(record);
+  }
+
   // Switches the printer off and on; the state file gives it back. What the
   // printer says about its file (missing, damaged) is returned.
   std::string Restart() {
