@@ -214,6 +214,10 @@ def till_sale(page, package, dialogs):
     refused = package.call("VendaItem", *second)
     check(refused.value is False and refused.error is not None and PAPER_TEXT in refused.error[1],
           "the item without paper to fail with %r" % PAPER_TEXT, "%r" % (refused,))
+    # The package gives that text for any refusal: the printer's reply tells
+    # that this one was for want of paper.
+    reply = package.global_value("SwedaRet")
+    check(reply.startswith(".-P005"), "the printer's reply .-P005 (no paper)", repr(reply))
     check(not dialogs, "no dialog on a self-service till", "%r" % dialogs)
     view = page.view()
     check(open_coupon_with(view, item_name(first)) and
