@@ -1,6 +1,7 @@
 #include "emulator/day_reports.h"
 
 #include "emulator/day_rules.h"
+#include "emulator/day_totals_lines.h"
 #include "emulator/documents.h"
 #include "emulator/memory_reports.h"
 #include "emulator/paper_tape.h"
@@ -11,33 +12,9 @@ namespace mdx::emulator {
 
 namespace {
 
-void PrintAmount(PrinterState& s, std::string_view name, int64_t cents) {
-  PrintLeftAndRight(s.tape, s.tapeWidth, name, AmountText(cents));
-}
-
-// The day's totals; rates, methods and totalizers only where they moved.
+// The day's totals on the tape, inside the report being printed.
 void PrintDayTotals(PrinterState& s) {
-  const DayTotals& d = s.day;
-  PrintAmount(s, "GT", s.grandTotal);
-  PrintAmount(s, "VENDA BRUTA", d.grossSales);
-  PrintAmount(s, "CANCELAMENTOS", d.cancelledIcms + d.cancelledIss);
-  PrintAmount(s, "DESCONTOS", d.discounts);
-  PrintAmount(s, "ACRESCIMOS", d.surcharges);
-  PrintAmount(s, "ISENTO", d.exemptSales);
-  PrintAmount(s, "NAO INCIDENCIA", d.nonIncidenceSales);
-  PrintAmount(s, "SUBSTITUICAO", d.substitutionSales);
-  for (size_t k = 0; k < d.taxableBases.size(); ++k) {
-    if (d.taxableBases[k] == 0) continue;
-    PrintAmount(s, "BASE " + s.taxRates[k].code, d.taxableBases[k]);
-  }
-  for (size_t k = 0; k < d.payments.size(); ++k) {
-    if (d.payments[k] == Accumulator{}) continue;
-    PrintAmount(s, "PGTO " + s.paymentMethods[k].name, d.payments[k].amount);
-  }
-  for (size_t k = 0; k < d.totalizers.size(); ++k) {
-    if (d.totalizers[k] == Accumulator{}) continue;
-    PrintAmount(s, "TOTZ " + s.totalizers[k].name, d.totalizers[k].amount);
-  }
+  for (AnsiString& line : DayTotalsLines(s)) s.tape.push_back(std::move(line));
 }
 
 }  // namespace

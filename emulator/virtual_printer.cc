@@ -110,6 +110,12 @@ class Printer final : public VirtualPrinter {
     Save();
   }
 
+  void SetPaper(PaperLevel level) override {
+    if (state_.paper == level) return;
+    state_.paper = level;
+    Save();
+  }
+
   void AddFault(const FaultRule& rule) override { faults_.Add(rule); }
   void ClearFaults() override { faults_.Clear(); }
   std::vector<FaultRule> Faults() const override { return faults_.Rules(); }

@@ -54,6 +54,10 @@ class VirtualPrinter {
   // forward).
   virtual void SetClock(TDateTime printerNow) = 0;
 
+  // The paper sensor, as an operator changes it by hand: low, out, or a new
+  // roll (kOk). Saved with the state; it touches nothing fiscal.
+  virtual void SetPaper(PaperLevel level) = 0;
+
   // Appends a fault rule; the first rule that matches a frame applies.
   // Raises mdx::Exception for an invalid rule (count 0 or below -1, a status
   // not of 4 characters, a length outside 1..65536). Rules are not persisted.

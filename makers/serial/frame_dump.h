@@ -1,5 +1,5 @@
 // The frame dump of MDX_SERIAL_DEBUG=1: one line on stderr per frame and per
-// reply, control characters made visible.
+// reply, control characters made visible (emulator/visible_text.h).
 #pragma once
 
 #include <optional>
@@ -8,10 +8,6 @@
 #include "mdx00200/ansi_string.h"
 
 namespace mdx::serial {
-
-// Text with ESC, LF and CR shown as <ESC>, <LF>, <CR> and other bytes below
-// 0x20 as <xHH>.
-AnsiString Visible(std::string_view text);
 
 // "SERSWEDA > " + the frame.
 void DumpFrame(std::string_view frame);

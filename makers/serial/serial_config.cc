@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "emulator/fault_names.h"
 #include "mdx00200/exceptions.h"
 #include "mdx00200/platform.h"
 
@@ -44,27 +45,11 @@ bool ParseCount(const AnsiString& text, int& count) {
   return count >= 1;
 }
 
-bool ParseKind(const AnsiString& text, emulator::FaultKind& kind) {
-  using emulator::FaultKind;
-  const std::pair<const char*, FaultKind> kinds[] = {
-      {"refuse", FaultKind::kRefuse},         {"busy", FaultKind::kBusy},
-      {"paper-low", FaultKind::kPaperLow},    {"paper-out", FaultKind::kPaperOut},
-      {"operation-open", FaultKind::kOperationOpen}, {"no-answer", FaultKind::kNoAnswer},
-      {"reply-lost", FaultKind::kReplyLost},  {"long-reply", FaultKind::kLongReply}};
-  for (const auto& [name, value] : kinds) {
-    if (text == name) {
-      kind = value;
-      return true;
-    }
-  }
-  return false;
-}
-
 }  // namespace
 
 bool ParseFaultRule(const AnsiString& text, emulator::FaultRule& rule) {
   const std::vector<AnsiString> words = Words(text);
-  if (words.empty() || words.size() > 4 || !ParseKind(words[0], rule.kind)) return false;
+  if (words.empty() || words.size() > 4 || !emulator::FaultKindFromName(words[0], rule.kind)) return false;
   if (words.size() > 1 && words[1] != "*") rule.command = words[1];
   if (words.size() > 2 && !ParseCount(words[2], rule.count)) return false;
   if (words.size() > 3) {
@@ -127,6 +112,19 @@ void SetBaud(SerialConfig& config, const AnsiString& value, const AnsiString& wh
                             std::to_string(config.baud));
 }
 
+void SetViewPort(SerialConfig& config, const AnsiString& value, const AnsiString& where) {
+  const bool digits = !value.empty() && value.size() <= 5 &&
+                      value.find_first_not_of("0123456789") == AnsiString::npos;
+  const int number = digits ? std::atoi(value.c_str()) : -1;
+  if (digits && number <= 65535) {
+    config.viewPort = number;
+  } else {
+    config.problems.push_back(where + "='" + value +
+                              "' is not a port number from 0 to 65535; the printer's page is not served");
+    config.viewPort = -1;
+  }
+}
+
 void ReadFileLines(SerialConfig& config, const AnsiString& text, const AnsiString& fileName) {
   std::istringstream in(text);
   int number = 0;
@@ -156,6 +154,8 @@ void ReadFileLines(SerialConfig& config, const AnsiString& text, const AnsiStrin
       SetNumber(config, config.timeoutMs, value, 1, kLongestTimeoutMs, where + ": timeout");
     } else if (key == "retries") {
       SetNumber(config, config.retries, value, 0, kMostRetries, where + ": retries");
+    } else if (key == "view") {
+      SetViewPort(config, value, where + ": view");
     } else if (key == "fault") {
       emulator::FaultRule rule;
       if (ParseFaultRule(value, rule)) {
@@ -190,6 +190,8 @@ SerialConfig ParseSerialConfig(const AnsiString& fileText, const AnsiString& fil
   if (!timeout.empty()) SetNumber(config, config.timeoutMs, timeout, 1, kLongestTimeoutMs, "MDX_SERIAL_TIMEOUT_MS");
   const AnsiString retries = environment("MDX_SERIAL_RETRIES");
   if (!retries.empty()) SetNumber(config, config.retries, retries, 0, kMostRetries, "MDX_SERIAL_RETRIES");
+  const AnsiString view = environment("MDX_PRINTER_VIEW");
+  if (!view.empty()) SetViewPort(config, view, "MDX_PRINTER_VIEW");
   return config;
 }
 

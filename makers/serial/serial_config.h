@@ -55,6 +55,9 @@ struct SerialConfig {
   int baud = 115200;
   int timeoutMs = 2000;
   int retries = 2;
+  // The loopback port of the printer's web page (0: any free port); -1, the
+  // default, serves no page.
+  int viewPort = -1;
   // The file's fault rules, in order, added to every printer made.
   std::vector<emulator::FaultRule> faults;
   // One line per setting that was not understood (its default is used).

@@ -27,10 +27,20 @@ SerialSession& SerialSession::Instance() {
 
 SerialSession::SerialSession() { Start(); }
 
+SerialSession::~SerialSession() {
+#ifdef _WIN32
+  // At process exit Windows has ended the page's threads before the library's
+  // statics go: there is nothing left to wait for.
+  if (view_) view_->Abandon();
+#endif
+  view_.reset();  // before the printer it reads
+}
+
 void SerialSession::Start() {
   SerialConfig config = ReadSerialConfig();
   for (const AnsiString& problem : config.problems) Warn(problem);
 
+  view_.reset();  // it reads the old printer
   if (transport_) transport_->Close();
   transport_.reset();  // it may refer to the old printer
   printer_.reset();
@@ -56,7 +66,7 @@ void SerialSession::StartInProcess() {
   emulator::PrinterOptions options;
   options.stateFile = config_.stateFile;
   options.tapeWidth = config_.tapeWidth;
-  printer_ = emulator::CreateVirtualPrinter(options);
+  printer_ = std::make_unique<emulator::SharedPrinter>(emulator::CreateVirtualPrinter(options));
   for (const emulator::FaultRule& rule : config_.faults) {
     try {
       printer_->AddFault(rule);
@@ -65,6 +75,17 @@ void SerialSession::StartInProcess() {
     }
   }
   transport_ = MakeInProcessTransport(*printer_);
+  StartView();
+}
+
+void SerialSession::StartView() {
+  if (config_.viewPort < 0) return;
+  try {
+    view_ = std::make_unique<emulator::view::PrinterView>(*printer_, config_.viewPort);
+    Warn("the printer's page: " + view_->Address());
+  } catch (const Exception& e) {
+    Warn(e.Message());
+  }
 }
 
 void SerialSession::StartLine(const AnsiString& device) {
@@ -75,6 +96,9 @@ void SerialSession::StartLine(const AnsiString& device) {
   if (!config_.faults.empty()) {
     Warn("fault rules apply to the in-process printer; the printer on " + device +
          " takes its own (ecf-emulator --fault)");
+  }
+  if (config_.viewPort >= 0) {
+    Warn("the printer's page is served by the printer on " + device + " (ecf-emulator --view)");
   }
   LineSettings line;
   line.device = device;

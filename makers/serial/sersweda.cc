@@ -66,3 +66,12 @@ SERSWEDA_EXPORT mdx::emulator::VirtualPrinter* Sersweda_RestartVirtualPrinter() 
   }
   return nullptr;
 }
+
+SERSWEDA_EXPORT int Sersweda_ViewPort() {
+  try {
+    return mdx::serial::SerialSession::Instance().ViewPort();
+  } catch (const std::exception& e) {
+    Report("Sersweda_ViewPort", e.what());
+  }
+  return 0;
+}

@@ -46,3 +46,6 @@ SERSWEDA_EXPORT mdx::emulator::VirtualPrinter* Sersweda_VirtualPrinter();
 // replaces the printer with a new object loaded from the state file (a fresh
 // one when there is none). The port stays as it was. Returns the new printer.
 SERSWEDA_EXPORT mdx::emulator::VirtualPrinter* Sersweda_RestartVirtualPrinter();
+// The loopback port of the printer's page (MDX_PRINTER_VIEW, served by the
+// in-process printer), or 0 when no page is served.
+SERSWEDA_EXPORT int Sersweda_ViewPort();

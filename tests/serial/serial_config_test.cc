@@ -42,6 +42,17 @@ TEST(SerialConfigTest, FileLinesAndTheEnvironmentOverThem) {
   EXPECT_FALSE(overridden.dumpFrames);
 }
 
+TEST(SerialConfigTest, ThePrintersPagePort) {
+  EXPECT_EQ(Parse("").viewPort, -1);
+  EXPECT_EQ(Parse("view = 8080\n").viewPort, 8080);
+  EXPECT_EQ(Parse("view = 8080\n", {{"MDX_PRINTER_VIEW", "0"}}).viewPort, 0);
+  const SerialConfig wrong = Parse("view = 8080\n", {{"MDX_PRINTER_VIEW", "65536"}});
+  EXPECT_EQ(wrong.viewPort, -1);
+  EXPECT_EQ(wrong.problems, std::vector<AnsiString>{
+                                "MDX_PRINTER_VIEW='65536' is not a port number from 0 to 65535; "
+                                "the printer's page is not served"});
+}
+
 TEST(SerialConfigTest, FaultRulesInFileOrder) {
   const SerialConfig config = Parse(
       "fault = busy 28 2\n"

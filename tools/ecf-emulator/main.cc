@@ -2,7 +2,8 @@
 // pseudo-terminal (or a terminal device), answers each link frame that
 // checks with the printer's reply (a repeated frame from memory), and runs
 // until SIGTERM or SIGINT. The printer saves its state file after every
-// command that changes it. A till that closes its end is no reason to stop:
+// command that changes it. With --view it also serves the printer's web
+// page on the loopback address. A till that closes its end is no reason to stop:
 // the next one may open it again. Options in options.h.
 #include <csignal>
 #include <cstdio>
@@ -10,10 +11,13 @@
 #include <string>
 #include <thread>
 
+#include <pthread.h>
 #include <unistd.h>
 
 #include "line_trouble.h"
 #include "options.h"
+#include "emulator/shared_printer.h"
+#include "emulator/view/printer_view.h"
 #include "emulator/virtual_printer.h"
 #include "mdx00200/exceptions.h"
 #include "mdx00200/platform.h"
@@ -67,17 +71,19 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "ecf-emulator: %s\n%s", error.c_str(),
                  "usage: ecf-emulator (--pty [--path-file FILE] | --device PATH [--baud N])\n"
                  "                    [--state FILE] [--columns 40|48] [--clock \"dd/mm/yyyy hh:nn:ss\"]\n"
-                 "                    [--fault RULE]... [--noise RATE] [--drop RATE] [--seed N]\n");
+                 "                    [--fault RULE]... [--noise RATE] [--drop RATE] [--seed N]\n"
+                 "                    [--view PORT]\n");
     return 2;
   }
   CatchStopSignals();
 
-  std::unique_ptr<mdx::emulator::VirtualPrinter> printer;
+  // Shared with the page's threads when it is served.
+  std::unique_ptr<mdx::emulator::SharedPrinter> printer;
   try {
     mdx::emulator::PrinterOptions printerOptions;
     printerOptions.stateFile = options.stateFile;
     printerOptions.tapeWidth = options.columns;
-    printer = mdx::emulator::CreateVirtualPrinter(printerOptions);
+    printer = std::make_unique<mdx::emulator::SharedPrinter>(mdx::emulator::CreateVirtualPrinter(printerOptions));
     for (const mdx::emulator::FaultRule& rule : options.faults) printer->AddFault(rule);
     if (options.clock) printer->SetClock(*options.clock);
   } catch (const mdx::Exception& e) {
@@ -96,6 +102,24 @@ int main(int argc, char** argv) {
     }
   }
   std::printf("ecf-emulator: %s\n", path.c_str());
+  std::unique_ptr<mdx::emulator::view::PrinterView> view;
+  if (options.viewPort) {
+    // The page's threads leave the stop signals to this one, whose loop
+    // watches for them.
+    sigset_t stopSignals, previous;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGTERM);
+    sigaddset(&stopSignals, SIGINT);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, &previous);
+    try {
+      view = std::make_unique<mdx::emulator::view::PrinterView>(*printer, *options.viewPort);
+    } catch (const mdx::Exception& e) {
+      pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+      return Fail(e.Message());
+    }
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    std::printf("ecf-emulator: page %s\n", view->Address().c_str());
+  }
   std::fflush(stdout);
 
   const uint32_t seed = options.seed ? *options.seed : std::random_device{}();
@@ -121,6 +145,7 @@ int main(int argc, char** argv) {
     port.Write(trouble.Apply(replies), line::Clock::now() + std::chrono::seconds(1));
   }
 
+  view.reset();  // no page request after this point
   printer->Save();
   const line::ResponderStats& stats = responder.Stats();
   std::fprintf(stderr,

@@ -74,6 +74,12 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
         error = option + " '" + value + "' is not a rate from 0 to 1";
         return false;
       }
+    } else if (option == "--view") {
+      if (!ParseWhole(value, 65535, number)) {
+        error = "--view '" + value + "' is not a port number from 0 to 65535";
+        return false;
+      }
+      options.viewPort = static_cast<int>(number);
     } else if (option == "--seed") {
       if (!ParseWhole(value, 0xFFFFFFFFull, number)) {
         error = "--seed '" + value + "' is not a number from 0 to 4294967295";

@@ -3,6 +3,7 @@
 //   ecf-emulator (--pty [--path-file FILE] | --device PATH [--baud N])
 //                [--state FILE] [--columns 40|48] [--clock "dd/mm/yyyy hh:nn:ss"]
 //                [--fault RULE]... [--noise RATE] [--drop RATE] [--seed N]
+//                [--view PORT]
 //
 // --pty         opens a new pseudo-terminal and prints its path as one line,
 //               "ecf-emulator: /dev/pts/7"; --path-file also writes the path
@@ -18,6 +19,8 @@
 //               RATE (0 to 1)
 // --drop RATE   leaves out each byte it sends with probability RATE (0 to 1)
 // --seed N      the seed of the noise and the drops (default: random)
+// --view PORT   serves the printer's web page on 127.0.0.1:PORT (0: any
+//               free port) and prints "ecf-emulator: page http://127.0.0.1:PORT/"
 #pragma once
 
 #include <cstdint>
@@ -42,6 +45,7 @@ struct Options {
   double noise = 0;
   double drop = 0;
   std::optional<uint32_t> seed;
+  std::optional<int> viewPort;
 };
 
 // Reads argv. False with the reason in `error` for anything not understood.
