@@ -8,7 +8,8 @@ and headless Chromium (through chromedriver) shows the page. A console sale
 goes through the line and must appear on the page's tape; then a till, driven
 call by call through the Python binding, sells an item, the paper is taken out
 with the page's button, the next item fails with the package's paper message,
-the paper is put back with the page's button and the sale finishes.
+the paper is put back with the page's button and the sale finishes; last, a
+status typed on the page refuses the till's next command.
 
 A screenshot of the page is saved as build/artifacts/printer-page.png
 (printer-page-failed.png when a check failed). Exit status 0 only when every
@@ -50,7 +51,9 @@ var documents = Array.from(document.querySelectorAll('#tape div.document')).map(
           lines: Array.from(d.querySelectorAll('div.line')).map(function (l) { return l.textContent; })};
 });
 var message = document.querySelector('#message');
-return {state: fields, documents: documents, message: message ? message.textContent.trim() : null};
+var frames = document.querySelector('#frames');
+return {state: fields, documents: documents, message: message ? message.textContent.trim() : null,
+        frames: frames ? frames.innerText : null};
 """
 
 
@@ -219,7 +222,7 @@ def till_sale(page, package, dialogs):
     reply = package.global_value("SwedaRet")
     check(reply.startswith(".-P005"), "the printer's reply .-P005 (no paper)", repr(reply))
     check(not dialogs, "no dialog on a self-service till", "%r" % dialogs)
-    view = page.view()
+    view = page.wait_for("the refusal -P005 in the frames table", lambda v: "-P005" in (v["frames"] or ""))
     check(open_coupon_with(view, item_name(first)) and
           not any(item_name(second) in line for line in view["documents"][-1]["lines"]),
           "the coupon still open, without the refused item", show(view))
@@ -237,6 +240,22 @@ def till_sale(page, package, dialogs):
     check(any("CUPOM FISCAL" in line for line in view["documents"][-1]["lines"]),
           "\"CUPOM FISCAL\" in the closed coupon", show(view))
     print("ok: paper back from the page; the sale finished (coupon %s, closing %r)" % (coupon, closed.args[2]))
+
+
+def till_refused(page, package):
+    """A status typed on the page refuses the till's next command."""
+    status = "E031"  # not the field's initial text, so the typing is what counts
+    page.browser.type_text("#refuse-status", status)
+    page.press("#refuse")
+    page.wait_for("the page to confirm the rule for %s" % status, lambda v: status in (v["message"] or ""))
+    refused = package.call("AbreCupom", *day_arguments("coupon"))
+    reply = package.global_value("SwedaRet")
+    check(refused.value is False and reply.startswith(".-" + status),
+          "the next coupon refused with .-%s" % status, "%r, reply %r" % (refused, reply))
+    view = page.wait_for("the refusal -%s in the frames table" % status,
+                         lambda v: "-" + status in (v["frames"] or ""))
+    check(not any(d["open"] for d in view["documents"]), "no document opened by the refused command", show(view))
+    print("ok: a status typed on the page refused the till's next command")
 
 
 def run(bin_folder, folder, artifacts):
@@ -266,6 +285,7 @@ def run(bin_folder, folder, artifacts):
             package.set_dialog(lambda text, kind: dialogs.append(text) or False)
             try:
                 till_sale(page, package, dialogs)
+                till_refused(page, package)
             finally:
                 package.call("FechaPorta")
             picture = os.path.join(artifacts, "printer-page.png")
@@ -285,6 +305,9 @@ def main():
     bin_folder = os.path.join(build, "bin")
     artifacts = os.path.join(ROOT, "build", "artifacts")
     os.makedirs(artifacts, exist_ok=True)
+    for name in ("printer-page.png", "printer-page-failed.png"):  # an earlier run's
+        with contextlib.suppress(FileNotFoundError):
+            os.remove(os.path.join(artifacts, name))
     with tempfile.TemporaryDirectory(prefix="mdx_page_") as folder:
         try:
             run(bin_folder, folder, artifacts)
