@@ -63,8 +63,6 @@ class CheckFailed(Exception):
 
 def show(view):
     """The parts of a page view a failure message needs."""
-    if view is None:
-        return "(nothing read)"
     documents = view["documents"]
     last = documents[-1] if documents else None
     return "state %s; %d document(s) on the tape%s; message %r" % (
@@ -87,7 +85,6 @@ class Page:
     def wait_for(self, expected, holds):
         """Polls the page until holds(view) is true; the view. Fails with `expected`."""
         deadline = time.monotonic() + WAIT_SECONDS
-        view = None
         while True:
             view = self.view()
             if holds(view):
@@ -98,6 +95,9 @@ class Page:
 
     def press(self, button):
         self.browser.click(button)
+
+    def type(self, field, text):
+        self.browser.type_text(field, text)
 
     def wait_for_paper(self, level):
         return self.wait_for("paper %r" % level, lambda view: view["state"].get("paper") == level)
@@ -245,7 +245,7 @@ def till_sale(page, package, dialogs):
 def till_refused(page, package):
     """A status typed on the page refuses the till's next command."""
     status = "E031"  # not the field's initial text, so the typing is what counts
-    page.browser.type_text("#refuse-status", status)
+    page.type("#refuse-status", status)
     page.press("#refuse")
     page.wait_for("the page to confirm the rule for %s" % status, lambda v: status in (v["message"] or ""))
     refused = package.call("AbreCupom", *day_arguments("coupon"))
