@@ -18,6 +18,11 @@
 // capture (the printer's recent state and its journal index), then the
 // detail-tape mirror, the electronic file and the complete fiscal-memory
 // reading of the range.
+//
+// BM_PageView: what the printer's page asks for twice a second, the whole
+// view (state, the tape's last lines cut into documents, frames, fiscal
+// memory), from a printer with 0, 30 or 365 days of history; view_kb is its
+// size.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -36,7 +41,9 @@
 #include "fiscalfiles/fixed_fields.h"
 #include "fiscalfiles/memory_reading.h"
 #include "fiscalfiles/snapshot.h"
+#include "emulator/shared_printer.h"
 #include "emulator/state_store.h"
+#include "emulator/view/view_snapshot.h"
 #include "emulator/virtual_printer.h"
 
 namespace {
@@ -194,6 +201,19 @@ void BM_MenuFiles(benchmark::State& state) {
 }
 BENCHMARK(BM_MenuFiles)->Args({30, 1})->Args({365, 1})->Args({30, 30})->Args({365, 30})
     ->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_PageView(benchmark::State& state) {
+  const int days = static_cast<int>(state.range(0));
+  const fs::path history = History(days);
+  PrinterOptions options;
+  options.stateFile = (history / "printer.state").string();
+  options.systemClock = Clock;
+  SharedPrinter printer(CreateVirtualPrinter(options));
+  size_t bytes = 0;
+  for (auto _ : state) bytes = view::ViewSnapshot(printer).size();
+  state.counters["view_kb"] = static_cast<double>(bytes) / 1024;
+}
+BENCHMARK(BM_PageView)->Arg(0)->Arg(30)->Arg(365)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 
