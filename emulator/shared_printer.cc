@@ -46,6 +46,12 @@ void SharedPrinter::SetPaper(PaperLevel level) {
   printer_->SetPaper(level);
 }
 
+void SharedPrinter::CloseDrawer() {
+  std::lock_guard lock(mutex_);
+  ++version_;
+  printer_->CloseDrawer();
+}
+
 void SharedPrinter::AddFault(const FaultRule& rule) {
   std::lock_guard lock(mutex_);
   ++version_;

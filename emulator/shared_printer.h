@@ -36,6 +36,7 @@ class SharedPrinter final : public VirtualPrinter {
   TDateTime ClockNow() const override;
   void SetClock(TDateTime printerNow) override;
   void SetPaper(PaperLevel level) override;
+  void CloseDrawer() override;
   void AddFault(const FaultRule& rule) override;
   void ClearFaults() override;
   std::vector<FaultRule> Faults() const override;

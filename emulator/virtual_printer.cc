@@ -116,6 +116,12 @@ class Printer final : public VirtualPrinter {
     Save();
   }
 
+  void CloseDrawer() override {
+    if (!state_.drawerOpen) return;
+    state_.drawerOpen = false;
+    Save();
+  }
+
   void AddFault(const FaultRule& rule) override { faults_.Add(rule); }
   void ClearFaults() override { faults_.Clear(); }
   std::vector<FaultRule> Faults() const override { return faults_.Rules(); }

@@ -57,6 +57,9 @@ class VirtualPrinter {
   // The paper sensor, as an operator changes it by hand: low, out, or a new
   // roll (kOk). Saved with the state; it touches nothing fiscal.
   virtual void SetPaper(PaperLevel level) = 0;
+  // A hand closes the cash drawer ("21" opens it; only a hand closes it).
+  // Saved with the state; it touches nothing fiscal.
+  virtual void CloseDrawer() = 0;
 
   // Appends a fault rule; the first rule that matches a frame applies.
   // Raises mdx::Exception for an invalid rule (count 0 or below -1, a status

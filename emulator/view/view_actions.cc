@@ -88,6 +88,10 @@ ActionResult RunAction(SharedPrinter& printer, const std::string& name, const Ac
   if (name == "paper-low") return Paper(printer, PaperLevel::kLow);
   if (name == "paper-out") return Paper(printer, PaperLevel::kOut);
   if (name == "paper-back") return Paper(printer, PaperLevel::kOk);
+  if (name == "drawer-close") {
+    printer.CloseDrawer();
+    return Done("the drawer is closed");
+  }
   if (name == "busy") return Busy(printer, Field(fields, "count"));
   if (name == "cable-pull") {
     printer.AddFault({FaultKind::kNoAnswer, "", kEveryTime});

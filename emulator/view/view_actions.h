@@ -1,5 +1,5 @@
 // What the printer's page may do to the printer: the things a person at a
-// real printer does (the paper, the cable, the clock) and the fault rules the
+// real printer does (the paper, the drawer, the cable, the clock) and the fault rules the
 // tests use (busy, refuse). Never a counter, a total or a memory: the page
 // cannot bring the printer to a state a real one could not reach.
 #pragma once
@@ -20,6 +20,7 @@ using ActionFields = std::map<std::string, std::string>;
 
 // Runs the action `name` with its fields:
 //   paper-low, paper-out, paper-back   the paper sensor
+//   drawer-close                       a hand closes the cash drawer
 //   busy (count 1-99)                  busy for the next `count` commands
 //   cable-pull, cable-back             no answer to any command, and back
 //   refuse (status, 4 letters/digits)  the next command refused with it

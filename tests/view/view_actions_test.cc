@@ -33,6 +33,15 @@ TEST_F(ViewActionsTest, PaperOutRefusesWhatPrintsUntilPaperBack) {
   EXPECT_EQ(View()["state"]["paper"], "ok");
 }
 
+TEST_F(ViewActionsTest, AHandClosesTheDrawer) {
+  ASSERT_EQ(Send("21"), ".+0000");
+  EXPECT_EQ(Send("22"), ".+0001");
+  EXPECT_EQ(View()["state"]["drawer"], "open");
+  EXPECT_TRUE(Run("drawer-close").ok);
+  EXPECT_EQ(Send("22"), ".+0000");
+  EXPECT_EQ(View()["state"]["drawer"], "closed");
+}
+
 TEST_F(ViewActionsTest, CableBusyAndRefusalAreFaultRules) {
   EXPECT_TRUE(Run("busy", {{"count", "2"}}).ok);
   EXPECT_EQ(Send("23"), ".-P006");
@@ -102,7 +111,7 @@ TEST_F(ViewActionsTest, NoActionTouchesFiscalData) {
   OpenCouponWithItem();
   const PrinterState before = printer->State();
   const std::pair<std::string, ActionFields> all[] = {
-      {"paper-low", {}}, {"paper-out", {}}, {"paper-back", {}}, {"busy", {{"count", "3"}}},
+      {"paper-low", {}}, {"paper-out", {}}, {"paper-back", {}}, {"drawer-close", {}}, {"busy", {{"count", "3"}}},
       {"cable-pull", {}}, {"cable-back", {}}, {"refuse", {{"status", "E090"}}},
       {"clock-hour", {}}, {"faults-clear", {}}};
   for (const auto& [name, fields] : all) EXPECT_TRUE(Run(name, fields).ok) << name;
