@@ -111,14 +111,4 @@ void SharedPrinter::Change(const std::function<void(VirtualPrinter&)>& work) {
   work(*printer_);
 }
 
-std::vector<ExchangeRecord> SharedPrinter::LastExchanges() const {
-  std::lock_guard lock(mutex_);
-  return {exchanges_.begin(), exchanges_.end()};
-}
-
-uint64_t SharedPrinter::Version() const {
-  std::lock_guard lock(mutex_);
-  return version_;
-}
-
 }  // namespace mdx::emulator

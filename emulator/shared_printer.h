@@ -25,7 +25,7 @@ struct ExchangeRecord {
 
 class SharedPrinter final : public VirtualPrinter {
  public:
-  // How many exchanges LastExchanges keeps.
+  // How many exchanges Read passes on.
   static constexpr size_t kKeptExchanges = 40;
 
   explicit SharedPrinter(std::unique_ptr<VirtualPrinter> printer);
@@ -48,17 +48,13 @@ class SharedPrinter final : public VirtualPrinter {
   JournalIndex HistoryIndex() const override;
 
   using Exchanges = std::deque<ExchangeRecord>;
-  // Runs `work` under the lock on the printer, its version and its last
+  // Runs `work` under the lock on the printer, its version (it moves with
+  // every exchange and every change made through this object) and its last
   // exchanges (oldest first): several reads as one moment.
   void Read(const std::function<void(const VirtualPrinter&, uint64_t version, const Exchanges&)>& work) const;
   // Runs `work` on the printer under the lock: a change made of several
   // calls, seen by readers as one (the version moves with it).
   void Change(const std::function<void(VirtualPrinter&)>& work);
-
-  // The last exchanges, oldest first.
-  std::vector<ExchangeRecord> LastExchanges() const;
-  // Moves with every exchange and every change made through this object.
-  uint64_t Version() const;
 
  private:
   mutable std::mutex mutex_;

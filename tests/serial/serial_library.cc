@@ -27,6 +27,7 @@ SerialLibrary Load() {
       reinterpret_cast<SerialLibrary::PrinterFn>(find("Sersweda_VirtualPrinter"));
   library.restartVirtualPrinter =
       reinterpret_cast<SerialLibrary::PrinterFn>(find("Sersweda_RestartVirtualPrinter"));
+  library.viewPort = reinterpret_cast<int (*)()>(find("Sersweda_ViewPort"));
   return library;
 }
 

@@ -23,6 +23,7 @@ struct SerialLibrary {
   FechaPortaFn fechaPorta = nullptr;
   PrinterFn virtualPrinter = nullptr;
   PrinterFn restartVirtualPrinter = nullptr;
+  int (*viewPort)() = nullptr;  // the port of the printer's page, 0 for none
   AnsiString error;  // why loading failed, "" when it did not
 
   // Loaded once for the process and never unloaded, as the package does.

@@ -7,26 +7,20 @@
 
 #include <nlohmann/json.hpp>
 
-#include "mdx00200/platform.h"
 #include "serial/serial_library.h"
 
 namespace mdx::serial::test {
 namespace {
 
-using ViewPortFn = int (*)();
-
 class ServedPageTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(lib.error.empty()) << lib.error;
-    const AnsiString file = platform::ExecutableDirectory() + platform::LibraryFileName("SERSWEDA");
-    viewPort = reinterpret_cast<ViewPortFn>(platform::FindSymbol(platform::OpenLibrary(file), "Sersweda_ViewPort"));
-    ASSERT_NE(viewPort, nullptr);
     for (const char* name : {"MDX_PRINTER_STATE", "MDX_SERIAL_TRANSPORT", "MDX_SERIAL_DEBUG"}) ClearSetting(name);
     SetSetting("MDX_PRINTER_VIEW", "0");
     printer = lib.restartVirtualPrinter();
     ASSERT_NE(printer, nullptr);
-    ASSERT_GT(viewPort(), 0);
+    ASSERT_GT(lib.viewPort(), 0);
     ASSERT_EQ(lib.abrePorta(1, 5), 1);
   }
   void TearDown() override {
@@ -42,17 +36,16 @@ class ServedPageTest : public ::testing::Test {
   }
 
   httplib::Result Post(const std::string& action, httplib::Headers headers = {{"X-Printer-Page", "1"}}) {
-    httplib::Client client("127.0.0.1", viewPort());
+    httplib::Client client("127.0.0.1", lib.viewPort());
     return client.Post(("/action/" + action).c_str(), headers, "", "application/x-www-form-urlencoded");
   }
 
   const SerialLibrary& lib = SerialLibrary::Get();
-  ViewPortFn viewPort = nullptr;
   emulator::VirtualPrinter* printer = nullptr;
 };
 
 TEST_F(ServedPageTest, ThePageAndTheViewOfThePrinterBehindThePort) {
-  httplib::Client client("127.0.0.1", viewPort());
+  httplib::Client client("127.0.0.1", lib.viewPort());
   const httplib::Result page = client.Get("/");
   ASSERT_TRUE(page) << httplib::to_string(page.error());
   EXPECT_EQ(page->status, 200);
